@@ -1,0 +1,61 @@
+#include "platform/Plateforme.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QStringList>
+
+void Plateforme::DoEvents() {
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+std::int64_t Plateforme::Tick_Ms() {
+    static QElapsedTimer horloge = [] {
+        QElapsedTimer h;
+        h.start();
+        return h;
+    }();
+    return horloge.elapsed();
+}
+
+namespace {
+class Plateforme_Silencieuse final : public Plateforme {
+public:
+    void Sablier(bool) override {}
+    void Message(const QString&, const QString&, Icone) override {}
+    std::optional<QString> Dialogue_Ouvrir(const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> Dialogue_Enregistrer(const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::unique_ptr<Imprimante> Dialogue_Imprimante() override { return nullptr; }
+};
+
+Plateforme*& installee() {
+    static Plateforme* p = nullptr;
+    return p;
+}
+} // namespace
+
+Plateforme& plateforme() {
+    static Plateforme_Silencieuse silencieuse;
+    return installee() ? *installee() : silencieuse;
+}
+
+void Installer_Plateforme(Plateforme* p) {
+    installee() = p;
+}
+
+QString Filtre_Qt(const QString& filtre) {
+    const QStringList morceaux = filtre.split(u'|');
+    QStringList descriptions;
+    for (qsizetype i = 0; i < morceaux.size(); i += 2) {
+        QString description = morceaux[i];
+        // Une description sans motif visible reçoit le motif, sinon Qt ne filtrerait rien.
+        if (i + 1 < morceaux.size() && !description.contains(u'('))
+            description += QStringLiteral(" (") + morceaux[i + 1] + u')';
+        descriptions << description;
+    }
+    return descriptions.join(QStringLiteral(";;"));
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+// Icône d'une boîte de message.
+enum class Icone { Aucune, Critique, Exclamation, Information };
+
+// Imprimante choisie par l'utilisateur. Positions en twips depuis le coin de la zone
+// imprimable.
+class Imprimante {
+public:
+    virtual ~Imprimante() = default;
+    virtual void Paysage(bool paysage) = 0;
+    virtual void Texte(int x_twips, int y_twips, const QString& texte) = 0;
+    virtual void Nouvelle_Page() = 0;
+    // Termine le document et l'envoie à l'imprimante.
+    virtual void Terminer() = 0;
+};
+
+// Les services du système que le programme utilise et qu'un test doit pouvoir piloter :
+// boucle d'événements, horloge, curseur, boîtes de message, dialogues de fichier et
+// d'impression. L'implémentation réelle passe par Qt ; les tests en installent une scriptée.
+class Plateforme {
+public:
+    virtual ~Plateforme() = default;
+
+    // Laisse passer les événements en attente (l'équivalent de DoEvents).
+    virtual void DoEvents();
+    // Millisecondes d'une horloge monotone : ne recule jamais, ne reboucle jamais.
+    virtual std::int64_t Tick_Ms();
+
+    virtual void Sablier(bool actif) = 0;
+    // Boîte de message modale avec le seul bouton OK.
+    virtual void Message(const QString& texte, const QString& titre, Icone icone) = 0;
+    // Dialogues de fichier ; filtre au format « description|motif ». nullopt = Annuler.
+    virtual std::optional<QString> Dialogue_Ouvrir(const QString& nom, const QString& filtre) = 0;
+    virtual std::optional<QString> Dialogue_Enregistrer(const QString& nom,
+                                                        const QString& filtre) = 0;
+    // nullptr = Annuler ou erreur.
+    virtual std::unique_ptr<Imprimante> Dialogue_Imprimante() = 0;
+};
+
+// La plateforme en service. Sans installation préalable, une plateforme silencieuse
+// (sans fenêtre) répond : messages ignorés, dialogues annulés.
+Plateforme& plateforme();
+void Installer_Plateforme(Plateforme* p);
+
+inline void DoEvents() {
+    plateforme().DoEvents();
+}
+inline std::int64_t Tick_Ms() {
+    return plateforme().Tick_Ms();
+}
+
+// Convertit un filtre « desc1|motif1|desc2|motif2 » en filtre de dialogue Qt
+// (« desc1;;desc2 ») : la description contient déjà le motif entre parenthèses.
+QString Filtre_Qt(const QString& filtre);

@@ -1,0 +1,144 @@
+#include "shell/Fenetres.h"
+
+#include "shell/Fenetre_Base.h"
+#include "shell/Fenetre_Provisoire.h"
+#include "shell/frmData_Type.h"
+#include "shell/frmMain.h"
+
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+bool est_fille(Id_Fenetre id) {
+    return id != Id_Fenetre::frmMain && id != Id_Fenetre::frmStart && id != Id_Fenetre::frmAbout;
+}
+
+int rang(Id_Fenetre id) {
+    return static_cast<int>(id);
+}
+
+QWidget* fabrique_par_defaut(Id_Fenetre id) {
+    switch (id) {
+    case Id_Fenetre::frmMain:
+        return new frmMain;
+    case Id_Fenetre::frmData_Type:
+        return new frmData_Type;
+    case Id_Fenetre::frmPort:
+        return new Fenetre_Provisoire(id, QStringLiteral("Selection du Port de Communication"));
+    case Id_Fenetre::frmWait:
+        return new Fenetre_Provisoire(id, QStringLiteral("Transfert des données en cours ..."),
+                                      false);
+    case Id_Fenetre::frmWait_Save:
+        return new Fenetre_Provisoire(id, QStringLiteral("Sauvegarde en cours ..."), false);
+    case Id_Fenetre::frmInTableau:
+        return new Fenetre_Provisoire(id, QStringLiteral("Paramètres du tableau"));
+    case Id_Fenetre::frmInGraphique_v5:
+        return new Fenetre_Provisoire(id, QStringLiteral("Paramètres du graphique"));
+    case Id_Fenetre::frmTableau_Leq_V5:
+        return new Fenetre_Provisoire(id, QStringLiteral("Tableau des valeurs Leq."));
+    case Id_Fenetre::frmTableau_Evenements:
+        return new Fenetre_Provisoire(id, QStringLiteral("Tableau des événements"));
+    case Id_Fenetre::frmGraphique_Leq:
+        return new Fenetre_Provisoire(
+            id, QStringLiteral("Graphique des relevés de niveaux de pression acoustique"));
+    case Id_Fenetre::frmParametres_v4:
+        return new Fenetre_Provisoire(id, QStringLiteral("Paramètres du LQM 70-4"));
+    case Id_Fenetre::frmStart:
+        return new Fenetre_Provisoire(id, QString(), false);
+    case Id_Fenetre::frmAbout:
+        return new Fenetre_Provisoire(id, QString());
+    }
+    return nullptr;
+}
+} // namespace
+
+Fenetres::Fenetres() {
+    Installer_Dechargeur([](Id_Fenetre id) { Fenetres::instance().Decharger(id); });
+}
+
+Fenetres& Fenetres::instance() {
+    static Fenetres registre;
+    return registre;
+}
+
+void Fenetres::Definir_Fabrique(Id_Fenetre id, Fabrique fabrique) {
+    fabriques_[rang(id)] = std::move(fabrique);
+}
+
+QWidget* Fenetres::creer(Id_Fenetre id) {
+    const auto& fabrique = fabriques_[rang(id)];
+    QWidget* fenetre = fabrique ? fabrique() : fabrique_par_defaut(id);
+    Entree& e = entrees_[rang(id)];
+    e.fenetre = fenetre;
+    e.cadre = fenetre;
+    e.chargeable = dynamic_cast<Chargeable*>(fenetre);
+    if (est_fille(id) && zone_) {
+        // La case de fermeture de la sous-fenêtre ferme la fenêtre hébergée, qui se décharge.
+        auto* sous = new QMdiSubWindow;
+        sous->setWidget(fenetre);
+        sous->setAttribute(Qt::WA_DeleteOnClose, false);
+        // Ni agrandir ni réduire : les fenêtres ont une disposition fixe.
+        sous->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        zone_->addSubWindow(sous);
+        sous->hide();
+        e.cadre = sous;
+        if (auto* base = qobject_cast<Fenetre_Base*>(fenetre))
+            base->Definir_Sous_Fenetre(sous);
+    }
+    return fenetre;
+}
+
+QWidget* Fenetres::Charger(Id_Fenetre id) {
+    if (Chargee(id))
+        return Fenetre(id);
+    QWidget* fenetre = creer(id);
+    if (auto* c = entrees_[rang(id)].chargeable)
+        c->Form_Load();
+    Q_UNUSED(fenetre);
+    return Fenetre(id);
+}
+
+QWidget* Fenetres::Ouvrir(Id_Fenetre id) {
+    QWidget* fenetre = Charger(id);
+    if (!fenetre)
+        return nullptr;
+    if (auto* base = qobject_cast<Fenetre_Base*>(fenetre))
+        base->Rendre_Visible();
+    else
+        fenetre->show();
+    return fenetre;
+}
+
+void Fenetres::Decharger(Id_Fenetre id) {
+    Entree e = entrees_[rang(id)];
+    if (!e.fenetre)
+        return;
+    // Sortie du registre d'abord : un déchargement imbriqué de la même fenêtre ne fait rien.
+    entrees_[rang(id)] = Entree{};
+    if (e.chargeable)
+        e.chargeable->Form_Unload();
+    if (e.cadre) {
+        e.cadre->hide();
+        e.cadre->deleteLater();
+    }
+}
+
+bool Fenetres::Chargee(Id_Fenetre id) const {
+    return !entrees_[rang(id)].fenetre.isNull();
+}
+
+QWidget* Fenetres::Fenetre(Id_Fenetre id) const {
+    return entrees_[rang(id)].fenetre.data();
+}
+
+void Fenetres::Tout_Detruire() {
+    for (int i = Nb_Fenetres - 1; i >= 0; --i) {
+        Entree e = entrees_[i];
+        entrees_[i] = Entree{};
+        delete e.cadre.data();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    zone_ = nullptr;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Textes de la barre de titre de la fenêtre principale, qui sert de ligne d'état.
+namespace Legende {
+inline const QString Base = QStringLiteral("TARVO Analyser - LQM 70-4 Nova - Version 3.0-C");
+inline QString Port(int num_port) {
+    return Base + QStringLiteral("  |  Port de com. : COM ") + QString::number(num_port);
+}
+inline const QString Sans_Port =
+    Base + QStringLiteral("  |  Pas de port de COM.  |  Mode d'ouverture de fichier actif");
+} // namespace Legende
+
+// Noms des vues, tels que les menus les écrivent dans Type_Affichage.
+namespace Vue {
+inline const QString Graphique = QStringLiteral("Graphique Leq");
+inline const QString Tableau_Leq = QStringLiteral("Tableau Leq");
+inline const QString Tableau_Evenements = QStringLiteral("Tableau Evénements");
+inline const QString Tableau_Parametres = QStringLiteral("Tableau Paramètres");
+} // namespace Vue
+
+// Filtre des dialogues de fichier, au format « description|motif ».
+inline const QString Filtre_Lqm = QStringLiteral("Sauvegarde LQM 70-4 Nova (*.lqm)|*.lqm");

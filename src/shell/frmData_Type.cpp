@@ -1,0 +1,211 @@
+#include "shell/frmData_Type.h"
+
+#include "download/Telechargement.h"
+#include "platform/Apparence.h"
+#include "platform/Plateforme.h"
+#include "platform/Travail_Long.h"
+#include "shell/Calendrier.h"
+#include "shell/Fenetres.h"
+#include "shell/Menus.h"
+#include "shell/Textes.h"
+#include "store/Declarations.h"
+#include "store/Fonction_Fichiers.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <type_traits>
+
+namespace {
+template <class T> T* controle(QWidget* parent, const char* nom, const QString& texte = {}) {
+    auto* c = new T(parent);
+    c->setObjectName(QString::fromLatin1(nom));
+    if constexpr (!std::is_same_v<T, QLineEdit>)
+        c->setText(texte);
+    return c;
+}
+} // namespace
+
+frmData_Type::frmData_Type() : Fenetre_Base(Id_Fenetre::frmData_Type) {
+    setWindowTitle(QStringLiteral("Sélection du type de données"));
+    Taille_Client_Twips(7260, 3150);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Placer_Twips(Frame1, 120, 60, 7020, 2340);
+
+    Option_New_Transfert = controle<QRadioButton>(
+        Frame1, "Option_New_Transfert",
+        QStringLiteral("Nouvelles Données  (Transfert des données du LQM 70-4 Nova)"));
+    Placer_Twips(Option_New_Transfert, 240, 420, 6600, 375);
+    Option_Last_Data = controle<QRadioButton>(Frame1, "Option_Last_Data",
+                                              QStringLiteral("Dernières données utilisées"));
+    Placer_Twips(Option_Last_Data, 240, 900, 6600, 375);
+    Option_New_Save =
+        controle<QRadioButton>(Frame1, "Option_New_Save", QStringLiteral("Données sauvegardées"));
+    Placer_Twips(Option_New_Save, 240, 1380, 2400, 375);
+    Text_Save_Data = controle<QLineEdit>(Frame1, "Text_Save_Data");
+    Text_Save_Data->setReadOnly(true);
+    Placer_Twips(Text_Save_Data, 2640, 1380, 3600, 345);
+    Cmd_Search = controle<QPushButton>(Frame1, "Cmd_Search", QStringLiteral("..."));
+    Placer_Twips(Cmd_Search, 6360, 1380, 495, 345);
+
+    Cmd_Ok = controle<QPushButton>(this, "Cmd_Ok", QStringLiteral("Ok"));
+    Placer_Twips(Cmd_Ok, 2040, 2580, 1335, 375);
+    Cmd_Annuler = controle<QPushButton>(this, "Cmd_Annuler", QStringLiteral("Annuler"));
+    Placer_Twips(Cmd_Annuler, 3885, 2580, 1335, 375);
+
+    // Sélectionner un bouton, à la souris ou par le code, lance son gestionnaire de clic.
+    connect(Option_New_Transfert, &QRadioButton::toggled, this, [this](bool coche) {
+        if (coche)
+            Option_New_Transfert_Click();
+    });
+    connect(Option_Last_Data, &QRadioButton::toggled, this, [this](bool coche) {
+        if (coche)
+            Option_Last_Data_Click();
+    });
+    connect(Option_New_Save, &QRadioButton::toggled, this, [this](bool coche) {
+        if (coche)
+            Option_New_Save_Click();
+    });
+    Double_Clic(Option_New_Transfert, [this] {
+        Option_New_Transfert_Click();
+        Cmd_Ok_Click();
+    });
+    Double_Clic(Option_Last_Data, [this] {
+        Option_Last_Data_Click();
+        Cmd_Ok_Click();
+    });
+    Double_Clic(Option_New_Save, [this] {
+        Option_New_Save_Click();
+        Cmd_Ok_Click();
+    });
+    connect(Cmd_Search, &QPushButton::clicked, this, &frmData_Type::Cmd_Search_Click);
+    connect(Cmd_Ok, &QPushButton::clicked, this, &frmData_Type::Cmd_Ok_Click);
+    connect(Cmd_Annuler, &QPushButton::clicked, this, &frmData_Type::Cmd_Annuler_Click);
+    Touche_Entree([this] { Cmd_Ok_Click(); });
+}
+
+void frmData_Type::selectionner(Option_Donnees option) {
+    switch (option) {
+    case Option_Donnees::New_Transfert:
+        Option_New_Transfert->setChecked(true);
+        break;
+    case Option_Donnees::Last_Data:
+        Option_Last_Data->setChecked(true);
+        break;
+    case Option_Donnees::New_Save:
+        Option_New_Save->setChecked(true);
+        break;
+    case Option_Donnees::Aucune:
+        break;
+    }
+}
+
+void frmData_Type::Form_Load() {
+    const auto& M = Magasin();
+    Fermer_Fenetres();
+    Drapeaux().Ouvert_frmData_Type = true;
+    Deplacer_Origine();
+    Rendre_Visible();
+
+    const Etat_Initial_Choix etat = Etat_Initial(M.Num_Port, M.Donnees_Chargees, M.Type_Affichage);
+    Frame1->setTitle(etat.titre_cadre);
+    Cmd_Search->setEnabled(false);
+    Text_Save_Data->clear();
+    Option_New_Transfert->setEnabled(etat.transfert_actif);
+    Option_Last_Data->setEnabled(etat.derniere_active);
+    selectionner(etat.preselection);
+}
+
+void frmData_Type::Form_Unload() {
+    Drapeaux().Ouvert_frmData_Type = false;
+}
+
+void frmData_Type::Option_New_Transfert_Click() {
+    Cmd_Search->setEnabled(false);
+}
+void frmData_Type::Option_Last_Data_Click() {
+    Cmd_Search->setEnabled(false);
+}
+void frmData_Type::Option_New_Save_Click() {
+    Cmd_Search->setEnabled(true);
+}
+
+void frmData_Type::Cmd_Search_Click() {
+    auto& M = Magasin();
+    const std::optional<QString> choix = plateforme().Dialogue_Ouvrir(QString(), Filtre_Lqm);
+    if (!choix)
+        return;
+    M.Nom_Fichier = *choix;
+    M.Chaine_Temp = M.Nom_Fichier.right(3);
+    if (!Fichier_Lqm_Accepte(M.Nom_Fichier)) {
+        M.Nom_Fichier.clear();
+        Text_Save_Data->clear();
+    } else {
+        Text_Save_Data->setText(QFileInfo(M.Nom_Fichier).fileName());
+    }
+}
+
+void frmData_Type::decharger() {
+    Fenetres::instance().Decharger(Id_Fenetre::frmData_Type);
+}
+
+void frmData_Type::ouvrir_vue_demandee() {
+    if (const auto fenetre = Fenetre_Pour(Magasin().Type_Affichage))
+        Fenetres::instance().Ouvrir(*fenetre);
+}
+
+void frmData_Type::Cmd_Ok_Click() {
+    auto& M = Magasin();
+    if (Option_New_Transfert->isChecked()) {
+        Cacher();
+        {
+            Travail_Long travail;
+            Telechargement();
+        }
+        // Le téléchargement laisse passer les événements : cette fenêtre a pu être
+        // déchargée et libérée pendant qu'il tournait. D'ici à la fin, plus aucun accès
+        // à ses membres.
+        if (Travail_Long::Sortie_Demandee())
+            return;
+        const Issue_Telechargement issue = Issue_Du_Telechargement(M.Abandon, M.Compteur_Essais);
+        if (issue == Issue_Telechargement::Reussite) {
+            Calcul_Num_Serie();
+            ouvrir_vue_demandee();
+            decharger();
+            return;
+        }
+        const Message_Utilisateur message = Message_Echec(issue);
+        plateforme().Message(message.texte, message.titre, message.icone);
+        if (issue == Issue_Telechargement::Interrompu) {
+            Activer_Menu(Menu::mnuSave_As, false);
+            M.Donnees_Chargees = false;
+        }
+        Fenetres::instance().Decharger(Id_Fenetre::frmWait);
+        decharger();
+    } else if (Option_Last_Data->isChecked()) {
+        ouvrir_vue_demandee();
+        decharger();
+    } else if (Option_New_Save->isChecked()) {
+        if (Text_Save_Data->text().isEmpty()) {
+            Rendre_Visible();
+            plateforme().Message(Message_Pas_De_Fichier.texte, Message_Pas_De_Fichier.titre,
+                                 Message_Pas_De_Fichier.icone);
+            return;
+        }
+        QString chemin = M.Nom_Fichier;
+        Charger_Fichier(chemin);
+        if (M.Donnees_Chargees)
+            ouvrir_vue_demandee();
+        decharger();
+    } else {
+        decharger();
+    }
+}
+
+void frmData_Type::Cmd_Annuler_Click() {
+    decharger();
+}

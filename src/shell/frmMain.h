@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/Fenetre_Base.h"
+#include "shell/Menus.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QTimer;
+
+// Fenêtre principale : cadre multi-documents, menus, et titre qui sert de ligne d'état.
+class frmMain : public QMainWindow, public Chargeable {
+    Q_OBJECT
+public:
+    frmMain();
+
+    void Form_Load() override;
+
+    void Definir_Legende(const QString& legende) { setWindowTitle(legende); }
+
+    QMdiArea* Zone() const { return zone_; }
+
+    // Gestionnaires des menus.
+    void mnuPort_Click();
+    void mnuSave_As_Click();
+    void mnuGraphique_Click();
+    void mnuTab_Leq_Click();
+    void mnuEvenements_Click();
+    void mnuParametres_Click();
+    void mnuAbout_Click();
+    void mnuQuitter_Click();
+    void Timer_Wait_Timer();
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
+private:
+    QAction* entree(const char* nom, const QString& texte, void (frmMain::*gestionnaire)());
+    void ouvrir_vue(const QString& type_affichage, bool vider_periode, bool graphique);
+    void quitter();
+    void refleter_menu(Menu menu, bool actif);
+
+    QMdiArea* zone_ = nullptr;
+    QMenu* menu_analyse_ = nullptr;
+    QTimer* Timer_Wait = nullptr;
+    bool sortie_autorisee_ = false;
+};

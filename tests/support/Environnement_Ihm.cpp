@@ -1,0 +1,74 @@
+#include "support/Environnement_Ihm.h"
+
+#include "platform/Travail_Long.h"
+#include "shell/Fenetres.h"
+#include "shell/Fenetres_Ouvertes.h"
+#include "shell/Menus.h"
+#include "shell/frmMain.h"
+#include "store/Declarations.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+
+void Environnement_Ihm::SetUp() {
+    Magasin().reinitialiser();
+    Drapeaux() = Drapeaux_Ouverture{};
+    Reinitialiser_Menus();
+    Travail_Long::Reinitialiser();
+    Installer_Plateforme(&plateforme_test);
+    Fenetres::instance().Charger(Id_Fenetre::frmMain);
+}
+
+void Environnement_Ihm::TearDown() {
+    Fenetres::instance().Tout_Detruire();
+    for (int i = 0; i < Nb_Fenetres; ++i)
+        Fenetres::instance().Definir_Fabrique(static_cast<Id_Fenetre>(i), nullptr);
+    Installer_Plateforme(nullptr);
+    Travail_Long::Reinitialiser();
+    Observer_Menus(nullptr);
+    Reinitialiser_Menus();
+    Drapeaux() = Drapeaux_Ouverture{};
+    Magasin().reinitialiser();
+}
+
+frmMain* Environnement_Ihm::principale() const {
+    return Fenetres::instance().Instance<frmMain>(Id_Fenetre::frmMain);
+}
+
+QAction* Environnement_Ihm::action(const char* nom) const {
+    return principale()->findChild<QAction*>(QString::fromLatin1(nom));
+}
+
+namespace {
+Id_Fenetre id_de(const char* nom) {
+    for (int i = 0; i < Nb_Fenetres; ++i) {
+        const auto id = static_cast<Id_Fenetre>(i);
+        if (QLatin1String(Nom_Fenetre(id)) == QLatin1String(nom))
+            return id;
+    }
+    ADD_FAILURE() << "fenêtre inconnue " << nom;
+    return Id_Fenetre::frmMain;
+}
+} // namespace
+
+QWidget* Environnement_Ihm::fenetre(const char* nom) const {
+    return Fenetres::instance().Fenetre(id_de(nom));
+}
+
+bool Environnement_Ihm::chargee(const char* nom) const {
+    return Fenetres::instance().Chargee(id_de(nom));
+}
+
+bool Environnement_Ihm::visible(const char* nom) const {
+    QWidget* f = fenetre(nom);
+    if (!f || !f->isVisible())
+        return false;
+    auto* sous = qobject_cast<QMdiSubWindow*>(f->parentWidget());
+    return !sous || sous->isVisible();
+}
+
+void Environnement_Ihm::vider_evenements() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

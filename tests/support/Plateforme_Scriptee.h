@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/Plateforme.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+// Plateforme pour les tests : note chaque message, répond aux dialogues selon un script.
+class Plateforme_Scriptee final : public Plateforme {
+public:
+    struct Message_Affiche {
+        QString texte;
+        QString titre;
+        Icone icone;
+    };
+
+    std::vector<Message_Affiche> messages;
+    // Réponses des dialogues de fichier, dans l'ordre ; nullopt = Annuler. File vide = Annuler.
+    std::deque<std::optional<QString>> reponses_fichier;
+    QStringList noms_proposes;
+    QStringList filtres;
+    bool sablier = false;
+    // Appelé pendant chaque message, comme si la boîte modale laissait tourner les événements.
+    std::function<void(const Message_Affiche&)> pendant_message;
+
+    void Sablier(bool actif) override { sablier = actif; }
+    void Message(const QString& texte, const QString& titre, Icone icone) override {
+        messages.push_back({texte, titre, icone});
+        if (pendant_message)
+            pendant_message(messages.back());
+    }
+    std::optional<QString> Dialogue_Ouvrir(const QString& nom, const QString& filtre) override {
+        return repondre(nom, filtre);
+    }
+    std::optional<QString> Dialogue_Enregistrer(const QString& nom,
+                                                const QString& filtre) override {
+        return repondre(nom, filtre);
+    }
+    std::unique_ptr<Imprimante> Dialogue_Imprimante() override { return nullptr; }
+
+private:
+    std::optional<QString> repondre(const QString& nom, const QString& filtre) {
+        noms_proposes << nom;
+        filtres << filtre;
+        if (reponses_fichier.empty())
+            return std::nullopt;
+        const bool annule = !reponses_fichier.front().has_value();
+        const QString chemin = annule ? QString() : *reponses_fichier.front();
+        reponses_fichier.pop_front();
+        if (annule)
+            return std::nullopt;
+        return chemin;
+    }
+};
