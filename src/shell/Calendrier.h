@@ -1,4 +1,14 @@
 #pragma once
 
+#include <QString>
+
+// Nom du mois sur 9 caractères, blancs compris ; "" hors de 1 à 12.
+QString Nom_Mois(int mois);
+
+// Nom du jour de la semaine (8 caractères) de la date écrite jour d'abord, parties
+// séparées par « / » (« 5/1/2014 », « 05/01/14 ») ; une année sur deux chiffres est
+// 20aa, comme les années de l'appareil. "" pour un texte qui n'est pas une date.
+QString Nom_Jour(const QString& date);
+
 // Reconstruit Num_Serie à partir des huit éléments 2361 à 2368 de Tab_Config.
 void Calcul_Num_Serie();

@@ -30,6 +30,7 @@ void Declarations::reinitialiser() {
     Heure_Recuperation.clear();
     Num_Serie.clear();
     Compteur_Essais = 0;
+    Pas_Progression = 0;
     Duree_Graph = 0;
     Ind_i = Ind_j = Ind_k = 0;
     Temps_Depart = 0.0;

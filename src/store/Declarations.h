@@ -42,6 +42,7 @@ struct Declarations {
     QString Heure_Recuperation;
     QString Num_Serie;
     std::int16_t Compteur_Essais = 0;
+    std::int32_t Pas_Progression = 0;
     std::int16_t Duree_Graph = 0;
 
     // Variables de travail partagées

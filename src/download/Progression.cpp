@@ -1,0 +1,74 @@
+#include "download/Progression.h"
+
+#include "store/Declarations.h"
+
+#include <cmath>
+
+namespace {
+int entier(double v) {
+    return static_cast<int>(std::floor(v));
+}
+
+Vue_Progression& vue() {
+    static Vue_Progression v;
+    return v;
+}
+} // namespace
+
+Etat_Attente Etat_Attente_Au_Chargement() {
+    Etat_Attente e;
+    e.Label_Transmission = QStringLiteral("Transmission en cours ...");
+    e.Label_Classement = QStringLiteral("Attente de fin de transmission pour classement...");
+    e.Label_Traitement = QStringLiteral(" Traitement des données en cours ...");
+    e.Label_Pourcentage = QStringLiteral("Traitement des données effectué à 00 %.");
+    return e;
+}
+
+void Avancer(Etat_Attente& e, std::int32_t& pas) {
+    const int t_max = entier(Max_Transmission), c_max = entier(Max_Classement);
+    const int r_max = entier(Max_Traitement), c_min = 0;
+    ++pas;
+    // Chaque étape relit les valeurs laissées par la précédente : l'appel qui termine la
+    // transmission fait aussi les deux premiers pas du classement.
+    if (entier(e.ProgressBar_Transmission) < t_max && entier(e.ProgressBar_Classement) == c_min)
+        e.ProgressBar_Transmission = entier(e.ProgressBar_Transmission) + 1;
+    if (entier(e.ProgressBar_Transmission) == t_max && entier(e.ProgressBar_Classement) == c_min) {
+        e.Label_Transmission = QStringLiteral("Transmission effectuée avec succès !!!");
+        e.Picture_Transmit_Ok = true;
+        e.Label_Classement = QStringLiteral("Classement des données en cours ...");
+        e.ProgressBar_Classement = entier(e.ProgressBar_Classement) + 1;
+    }
+    const int c = entier(e.ProgressBar_Classement);
+    if (entier(e.ProgressBar_Transmission) == t_max && c > c_min && c < c_max)
+        e.ProgressBar_Classement = c + 1;
+    if (entier(e.ProgressBar_Classement) == c_max) {
+        e.Label_Classement = QStringLiteral("Classement effectué avec succès !!!");
+        e.Picture_Classement_Ok = true;
+    }
+    e.ProgressBar_Traitement =
+        entier(e.ProgressBar_Classement) + entier(e.ProgressBar_Transmission);
+    const int p = entier(e.ProgressBar_Traitement) * 100 / r_max;
+    QString texte = QString::number(p);
+    if (p < 10)
+        texte.prepend(u'0');
+    Magasin().Chaine_Temp = texte;
+    e.Label_Pourcentage =
+        QStringLiteral("Traitement des données effectué à ") + texte + QStringLiteral(" %.");
+}
+
+Etat_Attente& Etat_Progression() {
+    static Etat_Attente e = Etat_Attente_Au_Chargement();
+    return e;
+}
+
+void Progression() {
+    if (vue().avant)
+        vue().avant();
+    Avancer(Etat_Progression(), Magasin().Pas_Progression);
+    if (vue().apres)
+        vue().apres();
+}
+
+void Installer_Vue_Progression(Vue_Progression v) {
+    vue() = std::move(v);
+}
