@@ -1,15 +1,35 @@
+#include "download/Ports_Serie.h"
 #include "platform/Plateforme_Qt.h"
 #include "shell/Fenetres.h"
+#include "shell/Ligne_Commande.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // Les options sont lues avant de créer l'application : l'aide doit s'afficher même
+    // sans écran.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const Options_Programme options = Analyser_Options(arguments);
+    if (!options.erreur.isEmpty()) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(options.erreur),
+                     qPrintable(Texte_Aide_Programme()));
+        return 2;
+    }
+    if (options.aide) {
+        std::fputs(qPrintable(Texte_Aide_Programme()), stdout);
+        return 0;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARVO Analyser"));
     // La sortie passe par le menu Quitter, qui attend la fin d'un travail en cours.
     QApplication::setQuitOnLastWindowClosed(false);
     Charger_Traduction_Qt();
+    Ports_Serie::Definir_Chemins(options.ports);
 
     Plateforme_Qt plateforme_qt;
     Installer_Plateforme(&plateforme_qt);

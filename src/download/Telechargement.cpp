@@ -1,6 +1,6 @@
 #include "download/Telechargement.h"
 
-#include "shell/Menus.h"
+#include "shell/Etat_Principal.h"
 #include "store/Declarations.h"
 
 void Telechargement() {

@@ -38,6 +38,18 @@ public:
     void Taille_Client_Twips(int largeur, int hauteur);
 
 protected:
+    // Crée un contrôle nommé comme dans la description (les tests le trouvent par ce nom).
+    template <class T> static T* Creer(QWidget* parent, const char* nom) {
+        auto* controle = new T(parent);
+        controle->setObjectName(QString::fromLatin1(nom));
+        return controle;
+    }
+    template <class T> static T* Creer(QWidget* parent, const char* nom, const QString& texte) {
+        T* controle = Creer<T>(parent, nom);
+        controle->setText(texte);
+        return controle;
+    }
+
     // Entrée déclenche « action » quel que soit le contrôle qui a le focus, même un bouton
     // désactivé. À appeler une fois les contrôles créés.
     void Touche_Entree(std::function<void()> action);

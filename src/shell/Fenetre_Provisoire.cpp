@@ -9,8 +9,7 @@ Fenetre_Provisoire::Fenetre_Provisoire(Id_Fenetre id, const QString& titre, bool
     : Fenetre_Base(id), ferme_les_autres_(ferme_les_autres) {
     setWindowTitle(titre);
     Taille_Client_Twips(4800, 1500);
-    auto* annuler = new QPushButton(QStringLiteral("Annuler"), this);
-    annuler->setObjectName(QStringLiteral("Cmd_Annuler"));
+    auto* annuler = Creer<QPushButton>(this, "Cmd_Annuler", QStringLiteral("Annuler"));
     Placer_Twips(annuler, 1800, 900, 1200, 375);
     connect(annuler, &QPushButton::clicked, this,
             [this] { Fenetres::instance().Decharger(this->id()); });

@@ -1,9 +1,11 @@
 #include "shell/Fenetres.h"
 
+#include "download/frmWait.h"
 #include "shell/Fenetre_Base.h"
 #include "shell/Fenetre_Provisoire.h"
 #include "shell/frmData_Type.h"
 #include "shell/frmMain.h"
+#include "shell/frmPort.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -25,10 +27,9 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
     case Id_Fenetre::frmData_Type:
         return new frmData_Type;
     case Id_Fenetre::frmPort:
-        return new Fenetre_Provisoire(id, QStringLiteral("Selection du Port de Communication"));
+        return new frmPort;
     case Id_Fenetre::frmWait:
-        return new Fenetre_Provisoire(id, QStringLiteral("Transfert des données en cours ..."),
-                                      false);
+        return new frmWait;
     case Id_Fenetre::frmWait_Save:
         return new Fenetre_Provisoire(id, QStringLiteral("Sauvegarde en cours ..."), false);
     case Id_Fenetre::frmInTableau:

@@ -5,8 +5,8 @@
 #include "platform/Plateforme.h"
 #include "platform/Travail_Long.h"
 #include "shell/Calendrier.h"
+#include "shell/Etat_Principal.h"
 #include "shell/Fenetres.h"
-#include "shell/Menus.h"
 #include "shell/Textes.h"
 #include "store/Declarations.h"
 #include "store/Fonction_Fichiers.h"
@@ -16,17 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <type_traits>
-
-namespace {
-template <class T> T* controle(QWidget* parent, const char* nom, const QString& texte = {}) {
-    auto* c = new T(parent);
-    c->setObjectName(QString::fromLatin1(nom));
-    if constexpr (!std::is_same_v<T, QLineEdit>)
-        c->setText(texte);
-    return c;
-}
-} // namespace
 
 frmData_Type::frmData_Type() : Fenetre_Base(Id_Fenetre::frmData_Type) {
     setWindowTitle(QStringLiteral("Sélection du type de données"));
@@ -36,25 +25,25 @@ frmData_Type::frmData_Type() : Fenetre_Base(Id_Fenetre::frmData_Type) {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Placer_Twips(Frame1, 120, 60, 7020, 2340);
 
-    Option_New_Transfert = controle<QRadioButton>(
+    Option_New_Transfert = Creer<QRadioButton>(
         Frame1, "Option_New_Transfert",
         QStringLiteral("Nouvelles Données  (Transfert des données du LQM 70-4 Nova)"));
     Placer_Twips(Option_New_Transfert, 240, 420, 6600, 375);
-    Option_Last_Data = controle<QRadioButton>(Frame1, "Option_Last_Data",
-                                              QStringLiteral("Dernières données utilisées"));
+    Option_Last_Data = Creer<QRadioButton>(Frame1, "Option_Last_Data",
+                                           QStringLiteral("Dernières données utilisées"));
     Placer_Twips(Option_Last_Data, 240, 900, 6600, 375);
     Option_New_Save =
-        controle<QRadioButton>(Frame1, "Option_New_Save", QStringLiteral("Données sauvegardées"));
+        Creer<QRadioButton>(Frame1, "Option_New_Save", QStringLiteral("Données sauvegardées"));
     Placer_Twips(Option_New_Save, 240, 1380, 2400, 375);
-    Text_Save_Data = controle<QLineEdit>(Frame1, "Text_Save_Data");
+    Text_Save_Data = Creer<QLineEdit>(Frame1, "Text_Save_Data");
     Text_Save_Data->setReadOnly(true);
     Placer_Twips(Text_Save_Data, 2640, 1380, 3600, 345);
-    Cmd_Search = controle<QPushButton>(Frame1, "Cmd_Search", QStringLiteral("..."));
+    Cmd_Search = Creer<QPushButton>(Frame1, "Cmd_Search", QStringLiteral("..."));
     Placer_Twips(Cmd_Search, 6360, 1380, 495, 345);
 
-    Cmd_Ok = controle<QPushButton>(this, "Cmd_Ok", QStringLiteral("Ok"));
+    Cmd_Ok = Creer<QPushButton>(this, "Cmd_Ok", QStringLiteral("Ok"));
     Placer_Twips(Cmd_Ok, 2040, 2580, 1335, 375);
-    Cmd_Annuler = controle<QPushButton>(this, "Cmd_Annuler", QStringLiteral("Annuler"));
+    Cmd_Annuler = Creer<QPushButton>(this, "Cmd_Annuler", QStringLiteral("Annuler"));
     Placer_Twips(Cmd_Annuler, 3885, 2580, 1335, 375);
 
     // Sélectionner un bouton, à la souris ou par le code, lance son gestionnaire de clic.

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "download/frmWait.h"
 #include "platform/Apparence.h"
 #include "platform/Plateforme.h"
 #include "platform/Travail_Long.h"
@@ -17,7 +18,7 @@
 
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Legende::Base);
+    setWindowTitle(Legende_Actuelle());
     Appliquer_Apparence(this);
     resize(1024, 720);
 
@@ -60,9 +61,16 @@ frmMain::frmMain() {
 
     Fenetres::instance().Definir_Zone(zone_);
     Observer_Menus([this](Menu menu, bool actif) { refleter_menu(menu, actif); });
+    Observer_Legende([this](const QString& legende) { setWindowTitle(legende); });
+    frmWait::Brancher_Progression();
     for (Menu m :
          {Menu::mnuPort, Menu::mnuSave_As, Menu::mnuAnalyse, Menu::mnuAbout, Menu::mnuQuitter})
         refleter_menu(m, Menu_Actif(m));
+}
+
+frmMain::~frmMain() {
+    Observer_Menus(nullptr);
+    Observer_Legende(nullptr);
 }
 
 QAction* frmMain::entree(const char* nom, const QString& texte, void (frmMain::*gestionnaire)()) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "shell/Etat_Principal.h"
 #include "shell/Fenetre_Base.h"
-#include "shell/Menus.h"
 
 #include <QMainWindow>
 
@@ -15,10 +15,9 @@ class frmMain : public QMainWindow, public Chargeable {
     Q_OBJECT
 public:
     frmMain();
+    ~frmMain() override;
 
     void Form_Load() override;
-
-    void Definir_Legende(const QString& legende) { setWindowTitle(legende); }
 
     QMdiArea* Zone() const { return zone_; }
 

@@ -1,7 +1,7 @@
 #include "support/Environnement_Ihm.h"
 
+#include "shell/Etat_Principal.h"
 #include "shell/Fenetres.h"
-#include "shell/Menus.h"
 #include "shell/frmMain.h"
 #include "store/Declarations.h"
 

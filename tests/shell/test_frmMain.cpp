@@ -1,9 +1,9 @@
 #include "support/Environnement_Ihm.h"
 
 #include "platform/Travail_Long.h"
+#include "shell/Etat_Principal.h"
 #include "shell/Fenetre_Provisoire.h"
 #include "shell/Fenetres.h"
-#include "shell/Menus.h"
 #include "shell/Textes.h"
 #include "shell/frmMain.h"
 #include "store/Declarations.h"

@@ -1,9 +1,11 @@
 #include "support/Environnement_Ihm.h"
 
+#include "download/Liaison_Serie.h"
+#include "download/Ports_Serie.h"
 #include "platform/Travail_Long.h"
+#include "shell/Etat_Principal.h"
 #include "shell/Fenetres.h"
 #include "shell/Fenetres_Ouvertes.h"
-#include "shell/Menus.h"
 #include "shell/frmMain.h"
 #include "store/Declarations.h"
 
@@ -14,9 +16,12 @@
 void Environnement_Ihm::SetUp() {
     Magasin().reinitialiser();
     Drapeaux() = Drapeaux_Ouverture{};
-    Reinitialiser_Menus();
+    Reinitialiser_Etat_Principal();
     Travail_Long::Reinitialiser();
     Installer_Plateforme(&plateforme_test);
+    // Jamais les ports de la machine de test : seulement ceux que le test donne.
+    Ports_Serie::Activer_Enumeration(false);
+    Ports_Serie::Definir_Chemins(chemins_ports());
     Fenetres::instance().Charger(Id_Fenetre::frmMain);
 }
 
@@ -25,9 +30,13 @@ void Environnement_Ihm::TearDown() {
     for (int i = 0; i < Nb_Fenetres; ++i)
         Fenetres::instance().Definir_Fabrique(static_cast<Id_Fenetre>(i), nullptr);
     Installer_Plateforme(nullptr);
+    if (liaison().Ouverte())
+        liaison().Fermer();
+    Ports_Serie::Definir_Chemins({});
     Travail_Long::Reinitialiser();
     Observer_Menus(nullptr);
-    Reinitialiser_Menus();
+    Observer_Legende(nullptr);
+    Reinitialiser_Etat_Principal();
     Drapeaux() = Drapeaux_Ouverture{};
     Magasin().reinitialiser();
 }

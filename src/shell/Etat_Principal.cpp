@@ -1,4 +1,6 @@
-#include "shell/Menus.h"
+#include "shell/Etat_Principal.h"
+
+#include "shell/Textes.h"
 
 #include <array>
 
@@ -6,6 +8,8 @@ namespace {
 struct Etat {
     std::array<bool, 5> actifs{true, true, true, true, true};
     Observateur_Menus observateur;
+    QString legende = Legende::Base;
+    std::function<void(const QString&)> observateur_legende;
 };
 Etat& etat() {
     static Etat e;
@@ -27,8 +31,23 @@ void Observer_Menus(Observateur_Menus observateur) {
     etat().observateur = std::move(observateur);
 }
 
-void Reinitialiser_Menus() {
+void Reinitialiser_Etat_Principal() {
+    Definir_Legende(Legende::Base);
     for (Menu m :
          {Menu::mnuPort, Menu::mnuSave_As, Menu::mnuAnalyse, Menu::mnuAbout, Menu::mnuQuitter})
         Activer_Menu(m, true);
+}
+
+void Definir_Legende(const QString& legende) {
+    etat().legende = legende;
+    if (etat().observateur_legende)
+        etat().observateur_legende(legende);
+}
+
+QString Legende_Actuelle() {
+    return etat().legende;
+}
+
+void Observer_Legende(std::function<void(const QString&)> observateur) {
+    etat().observateur_legende = std::move(observateur);
 }

@@ -1,0 +1,94 @@
+#include "download/Ports_Serie.h"
+
+#include <QSerialPortInfo>
+#include <algorithm>
+
+namespace {
+struct Etat {
+    QStringList chemins;
+    bool enumeration = true;
+    QStringList ports; // indice 0 = COM 1
+    bool actualise = false;
+};
+Etat& etat() {
+    static Etat e;
+    return e;
+}
+} // namespace
+
+namespace Ports_Serie {
+
+void Definir_Chemins(const QStringList& chemins) {
+    etat().chemins = chemins;
+    etat().actualise = false;
+}
+
+void Activer_Enumeration(bool active) {
+    etat().enumeration = active;
+    etat().actualise = false;
+}
+
+bool Avant_Naturel(const QString& a, const QString& b) {
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype fi = i, fj = j;
+            while (fi < a.size() && a[fi].isDigit())
+                ++fi;
+            while (fj < b.size() && b[fj].isDigit())
+                ++fj;
+            const qulonglong na = a.mid(i, fi - i).toULongLong();
+            const qulonglong nb = b.mid(j, fj - j).toULongLong();
+            if (na != nb)
+                return na < nb;
+            i = fi;
+            j = fj;
+        } else {
+            if (a[i] != b[j])
+                return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+void Actualiser() {
+    Etat& e = etat();
+    e.ports.clear();
+#ifdef Q_OS_WIN
+    for (int n = 1; n <= Nombre; ++n)
+        e.ports << QStringLiteral("COM%1").arg(n);
+#else
+    for (const QString& chemin : e.chemins)
+        if (!e.ports.contains(chemin))
+            e.ports << chemin;
+    if (e.enumeration) {
+        QList<QSerialPortInfo> usb, autres;
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+            (info.hasVendorIdentifier() ? usb : autres) << info;
+        auto ordre = [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
+            return Avant_Naturel(a.portName(), b.portName());
+        };
+        std::sort(usb.begin(), usb.end(), ordre);
+        std::sort(autres.begin(), autres.end(), ordre);
+        for (const auto* liste : {&usb, &autres})
+            for (const QSerialPortInfo& info : *liste)
+                if (!e.ports.contains(info.systemLocation()))
+                    e.ports << info.systemLocation();
+    }
+#endif
+    while (e.ports.size() > Nombre)
+        e.ports.removeLast();
+    e.actualise = true;
+}
+
+QString Systeme(int numero) {
+    if (!etat().actualise)
+        Actualiser();
+    if (numero < 1 || numero > etat().ports.size())
+        return QString();
+    return etat().ports[numero - 1];
+}
+
+} // namespace Ports_Serie

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+
+// Image lue dans le dossier Images à côté du programme ; image nulle si elle manque.
+QPixmap Image_Programme(const QString& nom);
+
+// Met l'image sur le bouton ; si elle manque, le bouton montre le texte de son info-bulle.
+void Image_Bouton(QAbstractButton* bouton, const QString& nom);
+// Met l'image dans l'étiquette ; si elle manque, l'étiquette montre « texte_secours ».
+void Image_Etiquette(QLabel* etiquette, const QString& nom, const QString& texte_secours);
