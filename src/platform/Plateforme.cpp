@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QStringList>
+#include <QThread>
+#include <QTimer>
 
 void Plateforme::DoEvents() {
     if (QCoreApplication::instance())
@@ -16,6 +19,26 @@ std::int64_t Plateforme::Tick_Ms() {
         return h;
     }();
     return horloge.elapsed();
+}
+
+void Plateforme::Attendre_Ms(int ms) {
+    if (ms <= 0)
+        return;
+    if (!QCoreApplication::instance()) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+        return;
+    }
+    // Une boucle locale réveillée par une minuterie : les fenêtres vivent, le processeur dort.
+    const std::int64_t fin = Tick_Ms() + ms;
+    QEventLoop boucle;
+    QTimer minuterie;
+    minuterie.setSingleShot(true);
+    minuterie.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&minuterie, &QTimer::timeout, &boucle, &QEventLoop::quit);
+    while (Tick_Ms() < fin) {
+        minuterie.start(static_cast<int>(fin - Tick_Ms()));
+        boucle.exec();
+    }
 }
 
 namespace {

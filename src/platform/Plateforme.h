@@ -31,6 +31,8 @@ public:
     virtual void DoEvents();
     // Millisecondes d'une horloge monotone : ne recule jamais, ne reboucle jamais.
     virtual std::int64_t Tick_Ms();
+    // Laisse passer les événements pendant « ms » millisecondes, sans occuper le processeur.
+    virtual void Attendre_Ms(int ms);
 
     virtual void Sablier(bool actif) = 0;
     // Boîte de message modale avec le seul bouton OK.
@@ -53,6 +55,9 @@ inline void DoEvents() {
 }
 inline std::int64_t Tick_Ms() {
     return plateforme().Tick_Ms();
+}
+inline void Attendre_Ms(int ms) {
+    plateforme().Attendre_Ms(ms);
 }
 
 // Convertit un filtre « desc1|motif1|desc2|motif2 » en filtre de dialogue Qt

@@ -6,6 +6,7 @@
 #include "shell/frmData_Type.h"
 #include "shell/frmMain.h"
 #include "shell/frmPort.h"
+#include "store/frmWait_Save.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -31,7 +32,7 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
     case Id_Fenetre::frmWait:
         return new frmWait;
     case Id_Fenetre::frmWait_Save:
-        return new Fenetre_Provisoire(id, QStringLiteral("Sauvegarde en cours ..."), false);
+        return new frmWait_Save;
     case Id_Fenetre::frmInTableau:
         return new Fenetre_Provisoire(id, QStringLiteral("Paramètres du tableau"));
     case Id_Fenetre::frmInGraphique_v5:
@@ -56,6 +57,7 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
 
 Fenetres::Fenetres() {
     Installer_Dechargeur([](Id_Fenetre id) { Fenetres::instance().Decharger(id); });
+    Installer_Ouvreur([](Id_Fenetre id) { Fenetres::instance().Ouvrir(id); });
 }
 
 Fenetres& Fenetres::instance() {

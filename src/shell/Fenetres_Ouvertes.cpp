@@ -5,6 +5,10 @@ Dechargeur& dechargeur_installe() {
     static Dechargeur d;
     return d;
 }
+Ouvreur& ouvreur_installe() {
+    static Ouvreur o;
+    return o;
+}
 } // namespace
 
 const char* Nom_Fenetre(Id_Fenetre id) {
@@ -77,6 +81,20 @@ bool* Drapeau_De(Id_Fenetre id) {
 
 void Installer_Dechargeur(Dechargeur dechargeur) {
     dechargeur_installe() = std::move(dechargeur);
+}
+
+void Installer_Ouvreur(Ouvreur ouvreur) {
+    ouvreur_installe() = std::move(ouvreur);
+}
+
+void Ouvrir_Fenetre(Id_Fenetre id) {
+    if (ouvreur_installe())
+        ouvreur_installe()(id);
+}
+
+void Decharger_Fenetre(Id_Fenetre id) {
+    if (dechargeur_installe())
+        dechargeur_installe()(id);
 }
 
 void Fermer_Fenetres() {

@@ -57,9 +57,16 @@ inline constexpr std::array<Id_Fenetre, 10> Ordre_Fermeture = {
     Id_Fenetre::frmParametres_v4,
 };
 
-// Le registre des fenêtres installe ici la routine qui décharge une fenêtre.
+// Le registre des fenêtres installe ici les routines qui déchargent et ouvrent une
+// fenêtre, pour que le noyau (sauvegarde, téléchargement) puisse s'en servir.
 using Dechargeur = std::function<void(Id_Fenetre)>;
 void Installer_Dechargeur(Dechargeur dechargeur);
+using Ouvreur = std::function<void(Id_Fenetre)>;
+void Installer_Ouvreur(Ouvreur ouvreur);
+
+// Sans registre (outils en ligne de commande), ne font rien.
+void Ouvrir_Fenetre(Id_Fenetre id);
+void Decharger_Fenetre(Id_Fenetre id);
 
 // Décharge, dans l'ordre fixe, chaque fenêtre dont le drapeau est levé.
 void Fermer_Fenetres();

@@ -8,6 +8,7 @@
 #include "shell/Textes.h"
 #include "store/Declarations.h"
 #include "store/Fonction_Fichiers.h"
+#include "store/frmWait_Save.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,6 +64,7 @@ frmMain::frmMain() {
     Observer_Menus([this](Menu menu, bool actif) { refleter_menu(menu, actif); });
     Observer_Legende([this](const QString& legende) { setWindowTitle(legende); });
     frmWait::Brancher_Progression();
+    frmWait_Save::Brancher_Sauvegarde();
     for (Menu m :
          {Menu::mnuPort, Menu::mnuSave_As, Menu::mnuAnalyse, Menu::mnuAbout, Menu::mnuQuitter})
         refleter_menu(m, Menu_Actif(m));

@@ -25,7 +25,17 @@ public:
     // Appelé pendant chaque message, comme si la boîte modale laissait tourner les événements.
     std::function<void(const Message_Affiche&)> pendant_message;
 
+    std::vector<int> attentes;
+    std::function<void(int)> pendant_attente;
+
     void Sablier(bool actif) override { sablier = actif; }
+    // Les attentes ne font que laisser passer les événements : les tests ne dorment pas.
+    void Attendre_Ms(int ms) override {
+        attentes.push_back(ms);
+        if (pendant_attente)
+            pendant_attente(ms);
+        DoEvents();
+    }
     void Message(const QString& texte, const QString& titre, Icone icone) override {
         messages.push_back({texte, titre, icone});
         if (pendant_message)

@@ -1,0 +1,53 @@
+#include "download/Decodage.h"
+
+std::int16_t BCD(std::uint8_t b) {
+    // Six de moins par dizaine franchie ; la plage 144-160 a un élément de plus.
+    if (b <= 160)
+        return static_cast<std::int16_t>(b - 6 * (b <= 143 ? b / 16 : 9));
+    return b;
+}
+
+std::uint8_t En_BCD(int valeur) {
+    return static_cast<std::uint8_t>((valeur / 10) * 16 + valeur % 10);
+}
+
+namespace {
+// Une table d'enregistrements : colonnes 7 et 8 brutes ou non, arrêt à la cellule ou non.
+template <class Table>
+bool decoder_table(const std::uint8_t* source, Table& table, int pas_progression, bool brut_7_8,
+                   bool arret_par_cellule, const Rappels_Decodage& r) {
+    constexpr int colonnes = static_cast<int>(Table::colonnes);
+    for (int i = 1; i <= static_cast<int>(Table::lignes); ++i) {
+        r.evenements();
+        if (i % pas_progression == 0)
+            r.progression();
+        const std::uint8_t* octets = source + (i - 1) * colonnes;
+        for (int j = 1; j <= colonnes; ++j) {
+            const std::uint8_t b = octets[j - 1];
+            table(i, j) = (brut_7_8 && (j == 7 || j == 8)) ? std::int16_t{b} : BCD(b);
+            if (arret_par_cellule && r.abandon())
+                return false;
+        }
+    }
+    return !r.abandon();
+}
+} // namespace
+
+bool Decoder_Image(const std::uint8_t* image, Declarations& M, const Rappels_Decodage& r) {
+    if (!decoder_table(image + Debut_Leq, M.Tab_Leq, 512, false, true, r))
+        return false;
+    if (!decoder_table(image + Debut_Evenements, M.Tab_Evenements, 512, true, true, r))
+        return false;
+    if (!decoder_table(image + Debut_Parametres, M.Tab_Parametres, 85, true, false, r))
+        return false;
+    for (int n = 1; n <= Nb_Elements_Config; ++n) {
+        r.evenements();
+        if (n % 512 == 0)
+            r.progression();
+        const std::uint8_t b = image[Debut_Config + n - 1];
+        M.Tab_Config(n) = n <= Dernier_Element_Config_Brut ? std::int16_t{b} : BCD(b);
+        if (r.abandon())
+            return false;
+    }
+    return true;
+}

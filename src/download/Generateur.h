@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <cstdint>
+
+// Fabrique une image mémoire complète et vraisemblable du LQM 70-4 Nova, dans le codage de
+// l'appareil : environ cinq jours d'enregistrement continu d'une salle (Leq1 chaque
+// minute, Leq10 toutes les dix minutes, soirées bruyantes, nuits calmes, quelques
+// coupures), la mémoire circulaire pleine (les plus anciens enregistrements écrasés, donc
+// l'ordre de la mémoire n'est pas celui des dates), des événements des seize sortes,
+// plusieurs jeux de paramètres et un bloc de configuration. Même graine, même image.
+struct Options_Generateur {
+    std::uint32_t graine = 1;
+    // Heure du dernier enregistrement.
+    QDateTime fin = QDateTime(QDate(2008, 3, 12), QTime(10, 0));
+};
+
+QByteArray Generer_Image(const Options_Generateur& options = {});
