@@ -5,6 +5,7 @@
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -28,6 +29,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("TARVO Analyser"));
     // La sortie passe par le menu Quitter, qui attend la fin d'un travail en cours.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Dates et noms des dialogues de Qt en français ; les nombres des textes du programme
+    // ne dépendent pas de la langue.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     Charger_Traduction_Qt();
     Ports_Serie::Definir_Chemins(options.ports);
 

@@ -51,3 +51,41 @@ bool Decoder_Image(const std::uint8_t* image, Declarations& M, const Rappels_Dec
     }
     return true;
 }
+
+std::uint8_t Octet_Pour(int v) {
+    if (v >= 0 && v <= 99)
+        return En_BCD(v);
+    if (v >= 100 && v <= 106)
+        return static_cast<std::uint8_t>(0x9A + (v - 100));
+    if (v >= 161 && v <= 255)
+        return static_cast<std::uint8_t>(v);
+    return 0xFF;
+}
+
+namespace {
+template <class Table>
+void encoder_table(std::uint8_t* destination, const Table& table, bool brut_7_8) {
+    constexpr int colonnes = static_cast<int>(Table::colonnes);
+    for (int i = 1; i <= static_cast<int>(Table::lignes); ++i)
+        for (int j = 1; j <= colonnes; ++j) {
+            const int v = table(i, j);
+            const bool brut = brut_7_8 && (j == 7 || j == 8);
+            destination[(i - 1) * colonnes + j - 1] =
+                brut ? static_cast<std::uint8_t>(v) : Octet_Pour(v);
+        }
+}
+} // namespace
+
+QByteArray Encoder_Image(const Declarations& M) {
+    QByteArray image(Taille_Image, static_cast<char>(0xFF));
+    auto* o = reinterpret_cast<std::uint8_t*>(image.data());
+    encoder_table(o + Debut_Leq, M.Tab_Leq, false);
+    encoder_table(o + Debut_Evenements, M.Tab_Evenements, true);
+    encoder_table(o + Debut_Parametres, M.Tab_Parametres, true);
+    for (int n = 1; n <= Nb_Elements_Config; ++n) {
+        const int v = M.Tab_Config(n);
+        o[Debut_Config + n - 1] =
+            n <= Dernier_Element_Config_Brut ? static_cast<std::uint8_t>(v) : Octet_Pour(v);
+    }
+    return image;
+}

@@ -2,6 +2,7 @@
 
 #include "store/Declarations.h"
 
+#include <QByteArray>
 #include <cstdint>
 #include <functional>
 
@@ -20,6 +21,12 @@ inline constexpr int Dernier_Element_Config_Brut = 2047;
 std::int16_t BCD(std::uint8_t octet);
 // L'inverse pour 0 à 99.
 std::uint8_t En_BCD(int valeur);
+// L'octet que l'appareil aurait dû envoyer pour obtenir « valeur » après décodage :
+// 0 à 99 en DCB, 100 à 106 par 0x9A à 0xA0, 161 à 255 tels quels. Aucun octet ne donne
+// les autres valeurs ; elles deviennent 0xFF (vide).
+std::uint8_t Octet_Pour(int valeur);
+// L'image mémoire que l'appareil aurait envoyée pour ce magasin (pour le simulateur).
+QByteArray Encoder_Image(const Declarations& M);
 
 struct Rappels_Decodage {
     std::function<void()> evenements;

@@ -111,14 +111,15 @@ Liaison_Serie*& installee() {
 
 } // namespace
 
+Liaison_Serie& liaison_par_defaut() {
+    // Créée au premier usage et jamais détruite : elle ne doit pas survivre à
+    // l'application Qt dans un destructeur statique.
+    static Liaison_QSerialPort* par_defaut = new Liaison_QSerialPort;
+    return *par_defaut;
+}
+
 Liaison_Serie& liaison() {
-    if (!installee()) {
-        // Créée au premier usage et jamais détruite : elle ne doit pas survivre à
-        // l'application Qt dans un destructeur statique.
-        static Liaison_QSerialPort* par_defaut = new Liaison_QSerialPort;
-        return *par_defaut;
-    }
-    return *installee();
+    return installee() ? *installee() : liaison_par_defaut();
 }
 
 void Installer_Liaison(Liaison_Serie* l) {

@@ -34,6 +34,8 @@ public:
 
 // La liaison en service (par défaut, celle de QSerialPort).
 Liaison_Serie& liaison();
+// Celle de QSerialPort, même quand une autre est installée (pour l'envelopper).
+Liaison_Serie& liaison_par_defaut();
 void Installer_Liaison(Liaison_Serie* l);
 
 // Réglages lus dans un texte « 56000,N,8,1 » ; faux si le texte est mal formé.

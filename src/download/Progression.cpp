@@ -61,9 +61,13 @@ Etat_Attente& Etat_Progression() {
     return e;
 }
 
-void Progression() {
+void Charger_Vue_Progression() {
     if (vue().avant)
         vue().avant();
+}
+
+void Progression() {
+    Charger_Vue_Progression();
     Avancer(Etat_Progression(), Magasin().Pas_Progression);
     if (vue().apres)
         vue().apres();

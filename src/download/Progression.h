@@ -36,6 +36,8 @@ Etat_Attente& Etat_Progression();
 
 // Un pas de la fenêtre de progression, appelé par le téléchargement et les tris.
 void Progression();
+// Recharge la fenêtre de progression si elle a été fermée (avant de toucher à ses barres).
+void Charger_Vue_Progression();
 
 // La fenêtre frmWait s'y branche : « avant » la recharge si elle a été fermée (utiliser
 // ses contrôles la recharge), « apres » la redessine.

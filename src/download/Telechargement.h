@@ -4,3 +4,14 @@
 // magasin et la trie. L'issue est laissée dans Abandon, Compteur_Essais et
 // Donnees_Chargees.
 void Telechargement();
+
+// Vrai pendant un téléchargement : un second ne peut pas démarrer dedans.
+bool Telechargement_En_Cours();
+
+// Compteur_Essais quand le port ne s'ouvre plus au moment du téléchargement (le message
+// a déjà été montré).
+inline constexpr int Essais_Port_Indisponible = -2;
+
+// Sans fenêtre pour annuler (ligne de commande), une réception muette pendant ce délai
+// finit comme une transmission coupée. 0 : on attend l'utilisateur, comme la fenêtre.
+void Definir_Delai_Silence(int millisecondes);

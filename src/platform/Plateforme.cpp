@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 
 void Plateforme::DoEvents() {
     if (QCoreApplication::instance())
@@ -21,23 +22,26 @@ std::int64_t Plateforme::Tick_Ms() {
     return horloge.elapsed();
 }
 
-void Plateforme::Attendre_Ms(int ms) {
+void Plateforme::Attendre_Ms(int ms, const std::function<bool()>& arret) {
     if (ms <= 0)
         return;
     if (!QCoreApplication::instance()) {
         QThread::msleep(static_cast<unsigned long>(ms));
         return;
     }
-    // Une boucle locale réveillée par une minuterie : les fenêtres vivent, le processeur dort.
+    // La minuterie réveille la boucle à l'échéance ; entre-temps, on dort jusqu'au prochain
+    // événement (octets reçus, clic, dessin) au lieu de tourner à vide.
     const std::int64_t fin = Tick_Ms() + ms;
-    QEventLoop boucle;
-    QTimer minuterie;
-    minuterie.setSingleShot(true);
-    minuterie.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&minuterie, &QTimer::timeout, &boucle, &QEventLoop::quit);
-    while (Tick_Ms() < fin) {
-        minuterie.start(static_cast<int>(fin - Tick_Ms()));
-        boucle.exec();
+    QTimer reveil;
+    reveil.setSingleShot(true);
+    reveil.setTimerType(Qt::PreciseTimer);
+    reveil.start(ms);
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        if (Tick_Ms() >= fin || (arret && arret()))
+            return;
+        if (!reveil.isActive())
+            reveil.start(static_cast<int>(std::max<std::int64_t>(1, fin - Tick_Ms())));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,8 +32,9 @@ public:
     virtual void DoEvents();
     // Millisecondes d'une horloge monotone : ne recule jamais, ne reboucle jamais.
     virtual std::int64_t Tick_Ms();
-    // Laisse passer les événements pendant « ms » millisecondes, sans occuper le processeur.
-    virtual void Attendre_Ms(int ms);
+    // Laisse passer les événements pendant « ms » millisecondes, sans occuper le processeur ;
+    // s'arrête plus tôt dès que « arret » (vérifié après chaque lot d'événements) est vrai.
+    virtual void Attendre_Ms(int ms, const std::function<bool()>& arret = {});
 
     virtual void Sablier(bool actif) = 0;
     // Boîte de message modale avec le seul bouton OK.
@@ -56,8 +58,13 @@ inline void DoEvents() {
 inline std::int64_t Tick_Ms() {
     return plateforme().Tick_Ms();
 }
-inline void Attendre_Ms(int ms) {
-    plateforme().Attendre_Ms(ms);
+inline void Attendre_Ms(int ms, const std::function<bool()>& arret = {}) {
+    plateforme().Attendre_Ms(ms, arret);
+}
+// Laisse passer les événements en attente, ou attend le prochain (au plus « ms ») : une
+// boucle qui guette des octets sans tourner à vide.
+inline void Attendre_Evenement(int ms) {
+    plateforme().Attendre_Ms(ms, [] { return true; });
 }
 
 // Convertit un filtre « desc1|motif1|desc2|motif2 » en filtre de dialogue Qt

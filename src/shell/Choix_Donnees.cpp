@@ -1,5 +1,6 @@
 #include "shell/Choix_Donnees.h"
 
+#include "download/Telechargement.h"
 #include "shell/Textes.h"
 
 Etat_Initial_Choix Etat_Initial(int num_port, bool donnees_chargees,
@@ -36,6 +37,8 @@ Issue_Telechargement Issue_Du_Telechargement(bool abandon, int compteur_essais) 
         return Issue_Telechargement::Pas_Commence;
     if (compteur_essais == 4)
         return Issue_Telechargement::Probleme_Transmission;
+    if (compteur_essais == Essais_Port_Indisponible)
+        return Issue_Telechargement::Port_Indisponible;
     // Abandon avec un autre compteur : l'utilisateur a fermé la fenêtre de progression,
     // y compris pendant une attente de la phase finale (compteur 1). Ce n'est jamais
     // une réussite : le magasin ne contient pas de données.
@@ -58,6 +61,7 @@ Message_Utilisateur Message_Echec(Issue_Telechargement issue) {
                                "SVP !!!"),
                 QStringLiteral("Erreur de transmission"), Icone::Critique};
     case Issue_Telechargement::Reussite:
+    case Issue_Telechargement::Port_Indisponible:
         break;
     }
     return {};

@@ -26,7 +26,13 @@ bool Fichier_Lqm_Accepte(const QString& chemin);
 std::optional<Id_Fenetre> Fenetre_Pour(const QString& type_affichage);
 
 // Issue d'un téléchargement, lue dans Abandon et Compteur_Essais.
-enum class Issue_Telechargement { Reussite, Interrompu, Pas_Commence, Probleme_Transmission };
+enum class Issue_Telechargement {
+    Reussite,
+    Interrompu,
+    Pas_Commence,
+    Probleme_Transmission,
+    Port_Indisponible, // déjà signalé par le téléchargement
+};
 Issue_Telechargement Issue_Du_Telechargement(bool abandon, int compteur_essais);
 
 struct Message_Utilisateur {
@@ -35,7 +41,7 @@ struct Message_Utilisateur {
     Icone icone = Icone::Critique;
 };
 
-// Le message d'un téléchargement qui a échoué (sans objet pour une réussite).
+// Le message d'un téléchargement qui a échoué (texte vide : rien de plus à montrer).
 Message_Utilisateur Message_Echec(Issue_Telechargement issue);
 
 inline const Message_Utilisateur Message_Pas_De_Fichier{

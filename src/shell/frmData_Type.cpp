@@ -100,7 +100,9 @@ void frmData_Type::Form_Load() {
     Deplacer_Origine();
     Rendre_Visible();
 
-    const Etat_Initial_Choix etat = Etat_Initial(M.Num_Port, M.Donnees_Chargees, M.Type_Affichage);
+    // Pas de second téléchargement dans celui qui tourne encore : comme sans port.
+    const int port = Telechargement_En_Cours() ? 0 : M.Num_Port;
+    const Etat_Initial_Choix etat = Etat_Initial(port, M.Donnees_Chargees, M.Type_Affichage);
     Frame1->setTitle(etat.titre_cadre);
     Cmd_Search->setEnabled(false);
     Text_Save_Data->clear();
@@ -151,30 +153,36 @@ void frmData_Type::Cmd_Ok_Click() {
     auto& M = Magasin();
     if (Option_New_Transfert->isChecked()) {
         Cacher();
+        // Le téléchargement laisse passer les événements : cette fenêtre a pu être
+        // déchargée, libérée, et même remplacée par une nouvelle pendant qu'il tournait.
+        // Après lui, plus aucun accès à ses membres, et on ne décharge qu'elle-même.
+        const QPointer<QWidget> moi(this);
+        const auto decharger_moi = [moi] {
+            if (moi && Fenetres::instance().Fenetre(Id_Fenetre::frmData_Type) == moi)
+                decharger();
+        };
         {
             Travail_Long travail;
             Telechargement();
         }
-        // Le téléchargement laisse passer les événements : cette fenêtre a pu être
-        // déchargée et libérée pendant qu'il tournait. D'ici à la fin, plus aucun accès
-        // à ses membres.
         if (Travail_Long::Sortie_Demandee())
             return;
         const Issue_Telechargement issue = Issue_Du_Telechargement(M.Abandon, M.Compteur_Essais);
         if (issue == Issue_Telechargement::Reussite) {
             Calcul_Num_Serie();
             ouvrir_vue_demandee();
-            decharger();
+            decharger_moi();
             return;
         }
         const Message_Utilisateur message = Message_Echec(issue);
-        plateforme().Message(message.texte, message.titre, message.icone);
+        if (!message.texte.isEmpty())
+            plateforme().Message(message.texte, message.titre, message.icone);
         if (issue == Issue_Telechargement::Interrompu) {
             Activer_Menu(Menu::mnuSave_As, false);
             M.Donnees_Chargees = false;
         }
         Fenetres::instance().Decharger(Id_Fenetre::frmWait);
-        decharger();
+        decharger_moi();
     } else if (Option_Last_Data->isChecked()) {
         ouvrir_vue_demandee();
         decharger();

@@ -181,12 +181,16 @@ TEST_F(Dialogue_Donnees, UnFichierRefuseParLeChargementNOuvreRien) {
     EXPECT_EQ(plateforme_test.messages.size(), 1u);
 }
 
-TEST_F(Dialogue_Donnees, UnTelechargementEchoueEstSignaleEtFermeLeDialogue) {
+TEST_F(Dialogue_Donnees, UnPortDevenuIndisponibleEstSignaleUneFoisEtFermeLeDialogue) {
+    // COM 1 a disparu depuis le choix du port.
     ouvrir(1, false);
     option("Option_New_Transfert")->click();
     bouton("Cmd_Ok")->click();
     vider_evenements();
     ASSERT_EQ(plateforme_test.messages.size(), 1u);
+    EXPECT_EQ(plateforme_test.messages[0].texte,
+              QStringLiteral("Impossible d'ouvrir le port COM 1. Vérifiez qu'aucun autre "
+                             "logiciel ne l'utilise !!!"));
     EXPECT_EQ(plateforme_test.messages[0].titre, QStringLiteral("Erreur de transmission"));
     EXPECT_EQ(plateforme_test.messages[0].icone, Icone::Critique);
     EXPECT_FALSE(chargee("frmData_Type"));

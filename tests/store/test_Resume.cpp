@@ -1,9 +1,13 @@
 #include "store/Declarations.h"
 #include "store/Resume.h"
+#include "support/Simulateur.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,6 +100,48 @@ TEST(Outil, FichierRefuseEtCommandesMalFormees) {
     s = outil({"--help"});
     EXPECT_EQ(s.code, 0);
     EXPECT_TRUE(s.sortie.contains(QStringLiteral("resume FICHIER.lqm")));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Outil, TelechargerAvecLeSimulateur) {
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("telecharge.lqm"));
+    Simulateur simulateur({"--rapide"});
+    const Sortie s = outil({"telecharger", "--port", simulateur.chemin(), fichier});
+    EXPECT_EQ(s.code, 0) << s.erreur.toStdString();
+    EXPECT_TRUE(s.sortie.isEmpty());
+    EXPECT_TRUE(s.erreur.contains(QStringLiteral("100 %")));
+    const Sortie r = outil({"resume", fichier});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.sortie.startsWith(QStringLiteral("Numéro de série : 7041235987\n")));
+}
+
+TEST(Outil, TelechargerSansReponseOuInterrompu) {
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("rien.lqm"));
+    {
+        Simulateur muet({"--muet"});
+        const Sortie s = outil({"telecharger", "--port", muet.chemin(), fichier});
+        EXPECT_EQ(s.code, 1);
+        EXPECT_TRUE(s.erreur.contains(QStringLiteral("La transmission n'a pas commencé.")));
+        EXPECT_FALSE(QFile::exists(fichier));
+    }
+    // Ctrl+C pendant la réception : comme « Annuler ».
+    Simulateur lent({"--rapide", "--pause", "30000:20000"});
+    QProcess telechargement;
+    telechargement.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lqm-outil"),
+                         {"telecharger", "--port", lent.chemin(), fichier});
+    ASSERT_TRUE(telechargement.waitForStarted());
+    QThread::msleep(1500);
+    ::kill(static_cast<pid_t>(telechargement.processId()), SIGINT);
+    ASSERT_TRUE(telechargement.waitForFinished(10000));
+    EXPECT_EQ(telechargement.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(telechargement.readAllStandardError())
+                    .contains(QStringLiteral("Téléchargement des données interrompu !!!")));
+    EXPECT_FALSE(QFile::exists(fichier));
 }
 
 } // namespace

@@ -29,12 +29,17 @@ public:
     std::function<void(int)> pendant_attente;
 
     void Sablier(bool actif) override { sablier = actif; }
-    // Les attentes ne font que laisser passer les événements : les tests ne dorment pas.
-    void Attendre_Ms(int ms) override {
+    // Par défaut, les attentes ne font que laisser passer les événements : les tests ne
+    // dorment pas. Les tests de bout en bout avec le simulateur attendent pour de vrai.
+    bool attentes_reelles = false;
+    void Attendre_Ms(int ms, const std::function<bool()>& arret = {}) override {
         attentes.push_back(ms);
         if (pendant_attente)
             pendant_attente(ms);
-        DoEvents();
+        if (attentes_reelles)
+            Plateforme::Attendre_Ms(ms, arret);
+        else
+            DoEvents();
     }
     void Message(const QString& texte, const QString& titre, Icone icone) override {
         messages.push_back({texte, titre, icone});

@@ -3,7 +3,12 @@
 #include "download/Classement.h"
 #include "download/Decodage.h"
 #include "download/Generateur.h"
+#include "download/Liaison_Serie.h"
+#include "download/Ports_Serie.h"
+#include "download/Progression.h"
+#include "download/Telechargement.h"
 #include "platform/Plateforme_Console.h"
+#include "shell/Choix_Donnees.h"
 #include "store/Declarations.h"
 #include "store/Fichier_Lqm.h"
 #include "store/Fonction_Fichiers.h"
@@ -11,6 +16,8 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -29,6 +36,12 @@ const char* const Aide =
     "      Écrit un fichier d'exemple : environ cinq jours de mesures vraisemblables\n"
     "      fabriquées par le programme (même graine, même fichier). Un fichier existant\n"
     "      n'est remplacé qu'une fois le nouveau entièrement écrit.\n"
+    "  telecharger --port CHEMIN FICHIER.lqm\n"
+    "      Télécharge la mémoire du LQM 70-4 Nova branché sur le port série CHEMIN\n"
+    "      (/dev/ttyUSB0, ou le pseudo-terminal de lqm-simulateur), la trie et l'enregistre\n"
+    "      comme « Enregistrer Sous ... » (un fichier existant n'est remplacé qu'une fois\n"
+    "      le nouveau entièrement écrit). La progression s'affiche sur la sortie d'erreur ;\n"
+    "      Ctrl+C annule ; 10 secondes sans octet pendant la réception arrêtent tout.\n"
     "  --help\n"
     "      Affiche cette aide.\n"
     "\n"
@@ -78,6 +91,74 @@ int generer(const QString& chemin, std::uint32_t graine) {
     return 0;
 }
 
+volatile std::sig_atomic_t interruption = 0;
+void sur_interruption(int) {
+    interruption = 1;
+}
+
+// Barre de progression sur la sortie d'erreur, redessinée quand le pourcentage change.
+void afficher_progression() {
+    static QString dernier;
+    const Etat_Attente& e = Etat_Progression();
+    const int total = static_cast<int>(e.ProgressBar_Traitement);
+    const QString etape = e.ProgressBar_Classement >= 1 ? QStringLiteral("Classement  ")
+                                                        : QStringLiteral("Transmission");
+    const int largeur = 40;
+    const int plein = total * largeur / 213;
+    const QString ligne = QStringLiteral("\r%1 [%2%3] %4 %")
+                              .arg(etape)
+                              .arg(QString(plein, u'#'))
+                              .arg(QString(largeur - plein, u'.'))
+                              .arg(total * 100 / 213, 3);
+    if (ligne != dernier) {
+        erreur(ligne);
+        dernier = ligne;
+    }
+}
+
+int telecharger(const QString& port, const QString& chemin) {
+    auto& M = Magasin();
+    Ports_Serie::Activer_Enumeration(false);
+    Ports_Serie::Definir_Chemins({port});
+    M.Num_Port = 1;
+    Definir_Delai_Silence(10000);
+    Etat_Progression() = Etat_Attente_Au_Chargement();
+    Installer_Vue_Progression({{}, afficher_progression});
+
+    // Ctrl+C fait comme le bouton « Annuler » de la fenêtre de progression.
+    std::signal(SIGINT, sur_interruption);
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [] {
+        if (!interruption)
+            return;
+        interruption = 0;
+        auto& m = Magasin();
+        m.Abandon = true;
+        m.Compteur_Essais = 0;
+        liaison().Fermer();
+    });
+    guet.start(50);
+    erreur(QStringLiteral("Demande des données au LQM 70-4 sur %1...\n").arg(port));
+    Telechargement();
+    guet.stop();
+    erreur(QStringLiteral("\n"));
+
+    const Issue_Telechargement issue = Issue_Du_Telechargement(M.Abandon, M.Compteur_Essais);
+    if (issue != Issue_Telechargement::Reussite) {
+        const Message_Utilisateur message = Message_Echec(issue);
+        if (!message.texte.isEmpty())
+            erreur(message.texte + u'\n');
+        return 1;
+    }
+    const QString probleme = Ecrire_Fichier_Sur(chemin, Ecrire_Lqm(M));
+    if (!probleme.isEmpty()) {
+        erreur(QStringLiteral("Impossible d'écrire le fichier %1 : %2\n").arg(chemin, probleme));
+        return 1;
+    }
+    erreur(QStringLiteral("Données enregistrées dans %1\n").arg(chemin));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -108,6 +189,12 @@ int main(int argc, char* argv[]) {
             return usage(QStringLiteral("La commande generer attend un fichier .lqm."));
         }
         return generer(a[1], graine);
+    }
+    if (a[0] == QLatin1String("telecharger")) {
+        if (a.size() != 4 || a[1] != QLatin1String("--port"))
+            return usage(QStringLiteral("Utilisation : lqm-outil telecharger --port CHEMIN "
+                                        "FICHIER.lqm"));
+        return telecharger(a[2], a[3]);
     }
     return usage(QStringLiteral("Commande inconnue : %1").arg(a[0]));
 }
