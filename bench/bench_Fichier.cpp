@@ -1,4 +1,3 @@
-#include "download/Classement.h"
 #include "download/Decodage.h"
 #include "download/Generateur.h"
 #include "platform/Plateforme.h"
@@ -18,13 +17,7 @@ struct Fichier_Plein {
     QString chemin;
     Fichier_Plein() {
         auto& M = Magasin();
-        const QByteArray image = Generer_Image();
-        Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), M,
-                      {[] {}, [] {}, [] { return false; }});
-        const Rappels_Classement muet{[] {}, [] {}, [] { return false; }};
-        Classer_Table(M.Tab_Leq, true, muet);
-        Classer_Table(M.Tab_Evenements, true, muet);
-        Classer_Table(M.Tab_Parametres, false, muet);
+        Ranger_Image(Generer_Image(), M);
         M.Date_Recuperation = QStringLiteral("12/03/2008");
         M.Heure_Recuperation = QStringLiteral("10:02:17");
         chemin = dossier.filePath(QStringLiteral("plein.lqm"));

@@ -1,5 +1,7 @@
 #include "download/Decodage.h"
 
+#include "download/Classement.h"
+
 std::int16_t BCD(std::uint8_t b) {
     // Six de moins par dizaine franchie ; la plage 144-160 a un élément de plus.
     if (b <= 160)
@@ -50,6 +52,19 @@ bool Decoder_Image(const std::uint8_t* image, Declarations& M, const Rappels_Dec
             return false;
     }
     return true;
+}
+
+void Decoder_Image(const QByteArray& image, Declarations& M) {
+    Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), M,
+                  {[] {}, [] {}, [] { return false; }});
+}
+
+void Ranger_Image(const QByteArray& image, Declarations& M) {
+    Decoder_Image(image, M);
+    const Rappels_Classement muet{[] {}, [] {}, [] { return false; }};
+    Classer_Table(M.Tab_Leq, true, muet);
+    Classer_Table(M.Tab_Evenements, true, muet);
+    Classer_Table(M.Tab_Parametres, false, muet);
 }
 
 std::uint8_t Octet_Pour(int v) {

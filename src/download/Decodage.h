@@ -39,3 +39,8 @@ struct Rappels_Decodage {
 // arrêt demandé termine Tab_Leq, Tab_Evenements et Tab_Config à la cellule près,
 // Tab_Parametres seulement à la fin de la table. Rend faux si le décodage a été arrêté.
 bool Decoder_Image(const std::uint8_t* image, Declarations& M, const Rappels_Decodage& rappels);
+
+// Les mêmes, sans fenêtre ni arrêt possible (outils, tests, mesures).
+void Decoder_Image(const QByteArray& image, Declarations& M);
+// Décode puis trie les trois tables, comme le téléchargement après le dernier octet.
+void Ranger_Image(const QByteArray& image, Declarations& M);

@@ -103,8 +103,7 @@ class Generateur_Test : public ::testing::Test {
 protected:
     static std::unique_ptr<Declarations> decoder(const QByteArray& image) {
         auto M = std::make_unique<Declarations>();
-        Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), *M,
-                      {[] {}, [] {}, [] { return false; }});
+        Decoder_Image(image, *M);
         return M;
     }
 };
@@ -176,12 +175,11 @@ TEST(Encodage, LImageRecodeeRedonneLeMemeMagasin) {
     // Le simulateur rejoue un fichier .lqm en recodant le magasin comme l'appareil.
     auto premier = std::make_unique<Declarations>();
     const QByteArray image = Generer_Image();
-    const Rappels_Decodage muet{[] {}, [] {}, [] { return false; }};
-    Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), *premier, muet);
+    Decoder_Image(image, *premier);
     const QByteArray recodee = Encoder_Image(*premier);
     ASSERT_EQ(recodee.size(), Taille_Image);
     auto second = std::make_unique<Declarations>();
-    Decoder_Image(reinterpret_cast<const std::uint8_t*>(recodee.constData()), *second, muet);
+    Decoder_Image(recodee, *second);
     EXPECT_TRUE(premier->Tab_Leq == second->Tab_Leq);
     EXPECT_TRUE(premier->Tab_Evenements == second->Tab_Evenements);
     EXPECT_TRUE(premier->Tab_Parametres == second->Tab_Parametres);

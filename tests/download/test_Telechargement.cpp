@@ -1,4 +1,3 @@
-#include "download/Classement.h"
 #include "download/Decodage.h"
 #include "download/Generateur.h"
 #include "download/Liaison_Serie.h"
@@ -74,13 +73,7 @@ protected:
     // Le magasin qu'un téléchargement parfait de l'image du générateur doit donner.
     static std::unique_ptr<Declarations> attendu() {
         auto M = std::make_unique<Declarations>();
-        const QByteArray image = Generer_Image();
-        Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), *M,
-                      {[] {}, [] {}, [] { return false; }});
-        const Rappels_Classement muet{[] {}, [] {}, [] { return false; }};
-        Classer_Table(M->Tab_Leq, true, muet);
-        Classer_Table(M->Tab_Evenements, true, muet);
-        Classer_Table(M->Tab_Parametres, false, muet);
+        Ranger_Image(Generer_Image(), *M);
         return M;
     }
 

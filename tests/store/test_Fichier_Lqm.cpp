@@ -1,4 +1,3 @@
-#include "download/Classement.h"
 #include "download/Decodage.h"
 #include "download/Generateur.h"
 #include "shell/Etat_Principal.h"
@@ -24,12 +23,7 @@ void remplir_comme_un_telechargement(Declarations& M, std::uint32_t graine = 1) 
     Options_Generateur o;
     o.graine = graine;
     const QByteArray image = Generer_Image(o);
-    const Rappels_Decodage muet{[] {}, [] {}, [] { return false; }};
-    Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), M, muet);
-    const Rappels_Classement tri{[] {}, [] {}, [] { return false; }};
-    Classer_Table(M.Tab_Leq, true, tri);
-    Classer_Table(M.Tab_Evenements, true, tri);
-    Classer_Table(M.Tab_Parametres, false, tri);
+    Ranger_Image(image, M);
     M.Date_Recuperation = QStringLiteral("12/03/2008");
     M.Heure_Recuperation = QStringLiteral("16:42:07");
     M.Donnees_Chargees = true;

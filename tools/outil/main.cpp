@@ -1,6 +1,5 @@
 // lqm-outil : les données du LQM 70-4 Nova en ligne de commande.
 
-#include "download/Classement.h"
 #include "download/Decodage.h"
 #include "download/Generateur.h"
 #include "download/Liaison_Serie.h"
@@ -74,12 +73,7 @@ int generer(const QString& chemin, std::uint32_t graine) {
     options.graine = graine;
     const QByteArray image = Generer_Image(options);
     auto& M = Magasin();
-    const Rappels_Decodage muet{[] {}, [] {}, [] { return false; }};
-    Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), M, muet);
-    const Rappels_Classement tri{[] {}, [] {}, [] { return false; }};
-    Classer_Table(M.Tab_Leq, true, tri);
-    Classer_Table(M.Tab_Evenements, true, tri);
-    Classer_Table(M.Tab_Parametres, false, tri);
+    Ranger_Image(image, M);
     const QDateTime recuperation = options.fin.addSecs(137);
     M.Date_Recuperation = recuperation.toString(QStringLiteral("dd/MM/yyyy"));
     M.Heure_Recuperation = recuperation.toString(QStringLiteral("HH:mm:ss"));
