@@ -68,19 +68,8 @@ void echanger(std::int16_t* lignes, std::size_t colonnes, std::size_t a, std::si
     std::swap_ranges(lignes + a * colonnes, lignes + (a + 1) * colonnes, lignes + b * colonnes);
 }
 
-// Un pas de tri dure quelques dizaines de nanosecondes, un passage de la boucle d'événements
-// de Qt plusieurs microsecondes : on ne la fait passer qu'un pas sur 64, ce qui la laisse
-// tourner bien plus souvent que l'écran ne se redessine. Abandon ne change que pendant ce
-// passage ; les pas sautés le relisent donc sans rien perdre.
-constexpr unsigned Pas_Par_Evenements = 64;
-
 Rappels_Classement rappels_du_programme() {
-    auto compteur = std::make_shared<unsigned>(0);
-    return {[compteur] {
-                if ((*compteur)++ % Pas_Par_Evenements == 0)
-                    DoEvents();
-            },
-            [] { Progression(); }, [] { return Magasin().Abandon; }};
+    return {Evenements_Espaces(), [] { Progression(); }, [] { return Magasin().Abandon; }};
 }
 
 } // namespace

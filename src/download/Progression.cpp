@@ -5,15 +5,15 @@
 #include <cmath>
 
 namespace {
-int entier(double v) {
-    return static_cast<int>(std::floor(v));
-}
-
 Vue_Progression& vue() {
     static Vue_Progression v;
     return v;
 }
 } // namespace
+
+int Partie_Entiere(double valeur) {
+    return static_cast<int>(std::floor(valeur));
+}
 
 Etat_Attente Etat_Attente_Au_Chargement() {
     Etat_Attente e;
@@ -25,29 +25,31 @@ Etat_Attente Etat_Attente_Au_Chargement() {
 }
 
 void Avancer(Etat_Attente& e, std::int32_t& pas) {
-    const int t_max = entier(Max_Transmission), c_max = entier(Max_Classement);
-    const int r_max = entier(Max_Traitement), c_min = 0;
+    const int t_max = Partie_Entiere(Max_Transmission), c_max = Partie_Entiere(Max_Classement);
+    const int r_max = Partie_Entiere(Max_Traitement), c_min = 0;
     ++pas;
     // Chaque étape relit les valeurs laissées par la précédente : l'appel qui termine la
     // transmission fait aussi les deux premiers pas du classement.
-    if (entier(e.ProgressBar_Transmission) < t_max && entier(e.ProgressBar_Classement) == c_min)
-        e.ProgressBar_Transmission = entier(e.ProgressBar_Transmission) + 1;
-    if (entier(e.ProgressBar_Transmission) == t_max && entier(e.ProgressBar_Classement) == c_min) {
+    if (Partie_Entiere(e.ProgressBar_Transmission) < t_max &&
+        Partie_Entiere(e.ProgressBar_Classement) == c_min)
+        e.ProgressBar_Transmission = Partie_Entiere(e.ProgressBar_Transmission) + 1;
+    if (Partie_Entiere(e.ProgressBar_Transmission) == t_max &&
+        Partie_Entiere(e.ProgressBar_Classement) == c_min) {
         e.Label_Transmission = QStringLiteral("Transmission effectuée avec succès !!!");
         e.Picture_Transmit_Ok = true;
         e.Label_Classement = QStringLiteral("Classement des données en cours ...");
-        e.ProgressBar_Classement = entier(e.ProgressBar_Classement) + 1;
+        e.ProgressBar_Classement = Partie_Entiere(e.ProgressBar_Classement) + 1;
     }
-    const int c = entier(e.ProgressBar_Classement);
-    if (entier(e.ProgressBar_Transmission) == t_max && c > c_min && c < c_max)
+    const int c = Partie_Entiere(e.ProgressBar_Classement);
+    if (Partie_Entiere(e.ProgressBar_Transmission) == t_max && c > c_min && c < c_max)
         e.ProgressBar_Classement = c + 1;
-    if (entier(e.ProgressBar_Classement) == c_max) {
+    if (Partie_Entiere(e.ProgressBar_Classement) == c_max) {
         e.Label_Classement = QStringLiteral("Classement effectué avec succès !!!");
         e.Picture_Classement_Ok = true;
     }
     e.ProgressBar_Traitement =
-        entier(e.ProgressBar_Classement) + entier(e.ProgressBar_Transmission);
-    const int p = entier(e.ProgressBar_Traitement) * 100 / r_max;
+        Partie_Entiere(e.ProgressBar_Classement) + Partie_Entiere(e.ProgressBar_Transmission);
+    const int p = Partie_Entiere(e.ProgressBar_Traitement) * 100 / r_max;
     QString texte = QString::number(p);
     if (p < 10)
         texte.prepend(u'0');

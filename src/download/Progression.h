@@ -25,6 +25,9 @@ inline constexpr double Max_Transmission = 49.001;
 inline constexpr double Max_Classement = 164.001;
 inline constexpr double Max_Traitement = 213.001;
 
+// Les barres ne comparent et n'affichent que des parties entières.
+int Partie_Entiere(double valeur);
+
 // L'état d'une fenêtre frmWait qui vient d'être chargée.
 Etat_Attente Etat_Attente_Au_Chargement();
 

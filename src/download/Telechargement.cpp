@@ -30,15 +30,6 @@ bool abandon() {
     return Magasin().Abandon;
 }
 
-// Un passage de la boucle d'événements sur 64 appels (voir le tri).
-std::function<void()> evenements_espaces() {
-    auto compteur = std::make_shared<unsigned>(0);
-    return [compteur] {
-        if ((*compteur)++ % 64 == 0)
-            DoEvents();
-    };
-}
-
 // Fin comme une transmission coupée : l'image n'arrivera pas entière.
 void echec_transmission() {
     auto& M = Magasin();
@@ -176,7 +167,7 @@ void Telechargement() {
     Progression();
 
     const auto* image = reinterpret_cast<const std::uint8_t*>(tampon.constData());
-    if (!Decoder_Image(image, M, {evenements_espaces(), [] { Progression(); }, abandon}))
+    if (!Decoder_Image(image, M, {Evenements_Espaces(), [] { Progression(); }, abandon}))
         return;
     Classement_Leq();
     if (M.Abandon)

@@ -10,13 +10,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <cmath>
-
-namespace {
-int entier(double v) {
-    return static_cast<int>(std::floor(v));
-}
-} // namespace
 
 frmWait::frmWait() : Fenetre_Base(Id_Fenetre::frmWait) {
     setWindowTitle(QStringLiteral("Transfert des données en cours ..."));
@@ -79,12 +72,12 @@ void frmWait::Cmd_Annuler_Click() {
 
 void frmWait::Rafraichir() {
     const Etat_Attente& e = Etat_Progression();
-    ProgressBar_Transmission->setMaximum(entier(Max_Transmission));
-    ProgressBar_Classement->setMaximum(entier(Max_Classement));
-    ProgressBar_Traitement->setMaximum(entier(Max_Traitement));
-    ProgressBar_Transmission->setValue(entier(e.ProgressBar_Transmission));
-    ProgressBar_Classement->setValue(entier(e.ProgressBar_Classement));
-    ProgressBar_Traitement->setValue(entier(e.ProgressBar_Traitement));
+    ProgressBar_Transmission->setMaximum(Partie_Entiere(Max_Transmission));
+    ProgressBar_Classement->setMaximum(Partie_Entiere(Max_Classement));
+    ProgressBar_Traitement->setMaximum(Partie_Entiere(Max_Traitement));
+    ProgressBar_Transmission->setValue(Partie_Entiere(e.ProgressBar_Transmission));
+    ProgressBar_Classement->setValue(Partie_Entiere(e.ProgressBar_Classement));
+    ProgressBar_Traitement->setValue(Partie_Entiere(e.ProgressBar_Traitement));
     Label_Transmission->setText(e.Label_Transmission);
     Label_Classement->setText(e.Label_Classement);
     Label_Traitement->setText(e.Label_Traitement);

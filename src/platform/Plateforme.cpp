@@ -74,6 +74,13 @@ void Installer_Plateforme(Plateforme* p) {
     installee() = p;
 }
 
+std::function<void()> Evenements_Espaces() {
+    return [compteur = 0u]() mutable {
+        if (compteur++ % 64 == 0)
+            DoEvents();
+    };
+}
+
 QString Filtre_Qt(const QString& filtre) {
     const QStringList morceaux = filtre.split(u'|');
     QStringList descriptions;

@@ -61,6 +61,13 @@ inline std::int64_t Tick_Ms() {
 inline void Attendre_Ms(int ms, const std::function<bool()>& arret = {}) {
     plateforme().Attendre_Ms(ms, arret);
 }
+// Pour les boucles serrées (tri, décodage, sauvegarde) : un pas y dure quelques dizaines de
+// nanosecondes, un passage de la boucle d'événements de Qt plusieurs microsecondes. La
+// fonction rendue ne fait passer les événements qu'un appel sur 64, bien plus souvent que
+// l'écran ne se redessine ; Abandon ne changeant que pendant ce passage, les appels sautés
+// n'ont rien à voir.
+std::function<void()> Evenements_Espaces();
+
 // Laisse passer les événements en attente, ou attend le prochain (au plus « ms ») : une
 // boucle qui guette des octets sans tourner à vide.
 inline void Attendre_Evenement(int ms) {

@@ -20,7 +20,6 @@ public:
 
     // La zone multi-documents de la fenêtre principale, qui héberge les fenêtres filles.
     void Definir_Zone(QMdiArea* zone) { zone_ = zone; }
-    QMdiArea* Zone() const { return zone_; }
 
     // Charge la fenêtre si besoin (son Form_Load la rend visible) puis l'affiche.
     QWidget* Ouvrir(Id_Fenetre id);

@@ -10,6 +10,14 @@ inline QString Port(int num_port) {
 }
 inline const QString Sans_Port =
     Base + QStringLiteral("  |  Pas de port de COM.  |  Mode d'ouverture de fichier actif");
+// Après le chargement d'un fichier (la version y est « 3.0-B », comme dans l'original).
+inline QString Fichier(int num_port) {
+    const QString base = QStringLiteral("TARVO Analyser - LQM 70-4 Nova - Version 3.0-B");
+    const QString fichier = QStringLiteral("  |  Mode d'ouverture de fichier actif");
+    if (num_port == 0)
+        return base + QStringLiteral("  |  Pas de port de COM.") + fichier;
+    return base + QStringLiteral("  |  Port de com. : COM ") + QString::number(num_port) + fichier;
+}
 } // namespace Legende
 
 // Noms des vues, tels que les menus les écrivent dans Type_Affichage.

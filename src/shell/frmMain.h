@@ -19,8 +19,6 @@ public:
 
     void Form_Load() override;
 
-    QMdiArea* Zone() const { return zone_; }
-
     // Gestionnaires des menus.
     void mnuPort_Click();
     void mnuSave_As_Click();

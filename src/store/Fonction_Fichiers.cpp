@@ -26,16 +26,6 @@ void rafraichir_sauvegarde() {
         vue_sauvegarde()();
 }
 
-// Légende d'un fichier ouvert (la version y est « 3.0-B », comme dans l'original).
-QString legende_fichier(int num_port) {
-    const QString base = QStringLiteral("TARVO Analyser - LQM 70-4 Nova - Version 3.0-B");
-    if (num_port == 0)
-        return base +
-               QStringLiteral("  |  Pas de port de COM.  |  Mode d'ouverture de fichier actif");
-    return base + QStringLiteral("  |  Port de com. : COM ") + QString::number(num_port) +
-           QStringLiteral("  |  Mode d'ouverture de fichier actif");
-}
-
 const Menu Menus_Sauvegarde[] = {Menu::mnuAbout, Menu::mnuAnalyse, Menu::mnuPort, Menu::mnuSave_As,
                                  Menu::mnuQuitter};
 
@@ -102,7 +92,7 @@ void Charger_Fichier(QString& chemin) {
     M.Tab_Parametres = contenu->Tab_Parametres;
     M.Date_Recuperation = contenu->Date_Recuperation;
     M.Heure_Recuperation = contenu->Heure_Recuperation;
-    Definir_Legende(legende_fichier(M.Num_Port));
+    Definir_Legende(Legende::Fichier(M.Num_Port));
     plateforme().Sablier(false);
     M.Donnees_Chargees = true;
 }
@@ -184,13 +174,8 @@ void Sauver_Fichier() {
         Ouvrir_Fenetre(Id_Fenetre::frmWait_Save);
         DoEvents();
         plateforme().Sablier(true);
-        unsigned tour = 0;
-        const QByteArray contenu = Ecrire_Lqm(M, {[] { Progression_Sauvegarde(); },
-                                                  [&tour] {
-                                                      // Voir le tri : un passage sur 64.
-                                                      if (tour++ % 64 == 0)
-                                                          DoEvents();
-                                                  }});
+        const QByteArray contenu =
+            Ecrire_Lqm(M, {[] { Progression_Sauvegarde(); }, Evenements_Espaces()});
         const QString erreur = Ecrire_Fichier_Sur(chemin, contenu);
         plateforme().Sablier(false);
         if (!erreur.isEmpty()) {

@@ -82,6 +82,10 @@ Table table_au_hasard(std::mt19937& alea, std::size_t lignes, std::size_t colonn
     return t;
 }
 
+// Le tri rapide sur une table de taille quelconque (la surcharge sans patron).
+void (*const Tri_Rapide)(std::int16_t*, std::size_t, std::size_t, bool,
+                         const Rappels_Classement&) = Classer_Table;
+
 struct Resultat {
     std::vector<std::int16_t> cellules;
     std::string appels; // 'E' événements, 'P' progression, dans l'ordre
@@ -104,11 +108,7 @@ template <class Tri> Resultat classer(Table t, bool t78, Tri tri, long abandon_a
 
 void comparer_a_l_oracle(const Table& t, bool t78, long abandon_au_pas = -1) {
     const Resultat attendu = classer(t, t78, Classer_Litteral, abandon_au_pas);
-    const Resultat obtenu =
-        classer(t, t78,
-                static_cast<void (*)(std::int16_t*, std::size_t, std::size_t, bool,
-                                     const Rappels_Classement&)>(Classer_Table),
-                abandon_au_pas);
+    const Resultat obtenu = classer(t, t78, Tri_Rapide, abandon_au_pas);
     ASSERT_EQ(obtenu.appels, attendu.appels)
         << t.lignes << " lignes, arrêt au pas " << abandon_au_pas;
     ASSERT_EQ(obtenu.cellules, attendu.cellules)
@@ -154,11 +154,7 @@ TEST(Classement, UnArretEnPleinePasseRendLaMainALaFinDeCettePasse) {
     std::mt19937 alea2(5);
     const Table t = table_au_hasard(alea2, 2000, 8, 3);
     const Resultat r = classer(t, true, Classer_Litteral, 1999 + 1000);
-    const Resultat rapide =
-        classer(t, true,
-                static_cast<void (*)(std::int16_t*, std::size_t, std::size_t, bool,
-                                     const Rappels_Classement&)>(Classer_Table),
-                1999 + 1000);
+    const Resultat rapide = classer(t, true, Tri_Rapide, 1999 + 1000);
     EXPECT_EQ(rapide.cellules, r.cellules);
     EXPECT_EQ(std::count(rapide.appels.begin(), rapide.appels.end(), 'P'), 3 + 1 + 1);
     EXPECT_EQ(rapide.appels.back(), 'E');

@@ -130,6 +130,25 @@ TEST_F(Telechargement_Test, UnAppareilQuiNeRepondJamais) {
     EXPECT_FALSE(liaison().Ouverte());
 }
 
+TEST_F(Telechargement_Test, FermerLaProgressionAvantLaReponseArreteLaDemandeAussitot) {
+    Simulateur simulateur({"--muet"});
+    Installer_Liaison(&comptee);
+    // Comme le déchargement de la fenêtre de progression, pendant la première attente.
+    QTimer::singleShot(150, [] {
+        Magasin().Abandon = true;
+        Magasin().Compteur_Essais = 0;
+        liaison().Fermer();
+    });
+    QElapsedTimer duree;
+    duree.start();
+    telecharger(simulateur);
+    EXPECT_LT(duree.elapsed(), 450) << "l'attente de 500 ms s'arrête à l'annulation";
+    EXPECT_TRUE(Magasin().Abandon);
+    EXPECT_EQ(Magasin().Compteur_Essais, 0);
+    EXPECT_EQ(comptee.demandes, 1);
+    EXPECT_FALSE(Magasin().Donnees_Chargees);
+}
+
 TEST_F(Telechargement_Test, UneTransmissionCoupeeEnRoute) {
     Simulateur simulateur({"--rapide", "--arret", "131000"});
     QElapsedTimer duree;
