@@ -43,6 +43,13 @@ private:
     static Liaison_Serie& vraie() { return liaison_par_defaut(); }
 };
 
+// Ce que fait le déchargement de la fenêtre de progression (Annuler, case de fermeture).
+void annuler_comme_la_fenetre() {
+    Magasin().Abandon = true;
+    Magasin().Compteur_Essais = 0;
+    liaison().Fermer();
+}
+
 class Telechargement_Test : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -133,12 +140,7 @@ TEST_F(Telechargement_Test, UnAppareilQuiNeRepondJamais) {
 TEST_F(Telechargement_Test, FermerLaProgressionAvantLaReponseArreteLaDemandeAussitot) {
     Simulateur simulateur({"--muet"});
     Installer_Liaison(&comptee);
-    // Comme le déchargement de la fenêtre de progression, pendant la première attente.
-    QTimer::singleShot(150, [] {
-        Magasin().Abandon = true;
-        Magasin().Compteur_Essais = 0;
-        liaison().Fermer();
-    });
+    QTimer::singleShot(150, annuler_comme_la_fenetre); // pendant la première attente
     QElapsedTimer duree;
     duree.start();
     telecharger(simulateur);
@@ -184,12 +186,7 @@ TEST_F(Telechargement_Test, LeCorrespondantDisparaitEnPleinTransfert) {
 
 TEST_F(Telechargement_Test, AnnulerPendantLaReception) {
     Simulateur simulateur({"--rapide", "--pause", "50000:10000"});
-    // Comme le déchargement de la fenêtre de progression.
-    QTimer::singleShot(1500, [] {
-        Magasin().Abandon = true;
-        Magasin().Compteur_Essais = 0;
-        liaison().Fermer();
-    });
+    QTimer::singleShot(1500, annuler_comme_la_fenetre);
     QElapsedTimer duree;
     duree.start();
     telecharger(simulateur);
