@@ -9,6 +9,7 @@ struct Etat {
     bool enumeration = true;
     QStringList ports; // indice 0 = COM 1
     bool actualise = false;
+    std::function<QStringList()> source;
 };
 Etat& etat() {
     static Etat e;
@@ -53,30 +54,47 @@ bool Avant_Naturel(const QString& a, const QString& b) {
     return a.size() - i < b.size() - j;
 }
 
+// Adaptateurs USB d'abord, puis les autres, dans l'ordre naturel des noms.
+static QStringList ports_du_systeme() {
+    QList<QSerialPortInfo> usb, autres;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        (info.hasVendorIdentifier() ? usb : autres) << info;
+    auto ordre = [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
+        return Avant_Naturel(a.portName(), b.portName());
+    };
+    std::sort(usb.begin(), usb.end(), ordre);
+    std::sort(autres.begin(), autres.end(), ordre);
+    QStringList chemins;
+    for (const auto* liste : {&usb, &autres})
+        for (const QSerialPortInfo& info : *liste)
+            chemins << info.systemLocation();
+    return chemins;
+}
+
+void Definir_Source_Systeme(std::function<QStringList()> source) {
+    etat().source = std::move(source);
+    etat().actualise = false;
+}
+
 void Actualiser() {
     Etat& e = etat();
-    e.ports.clear();
+    // Un port qui a reçu un numéro le garde tant que le programme tourne, même débranché
+    // (il est alors seulement indisponible) : « COM 2 » ne désigne jamais un autre
+    // appareil que celui choisi. Les nouveaux ports prennent les numéros libres suivants.
+    if (!e.actualise)
+        e.ports.clear();
 #ifdef Q_OS_WIN
+    e.ports.clear();
     for (int n = 1; n <= Nombre; ++n)
         e.ports << QStringLiteral("COM%1").arg(n);
 #else
     for (const QString& chemin : e.chemins)
         if (!e.ports.contains(chemin))
             e.ports << chemin;
-    if (e.enumeration) {
-        QList<QSerialPortInfo> usb, autres;
-        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-            (info.hasVendorIdentifier() ? usb : autres) << info;
-        auto ordre = [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
-            return Avant_Naturel(a.portName(), b.portName());
-        };
-        std::sort(usb.begin(), usb.end(), ordre);
-        std::sort(autres.begin(), autres.end(), ordre);
-        for (const auto* liste : {&usb, &autres})
-            for (const QSerialPortInfo& info : *liste)
-                if (!e.ports.contains(info.systemLocation()))
-                    e.ports << info.systemLocation();
-    }
+    if (e.enumeration)
+        for (const QString& chemin : e.source ? e.source() : ports_du_systeme())
+            if (!e.ports.contains(chemin))
+                e.ports << chemin;
 #endif
     while (e.ports.size() > Nombre)
         e.ports.removeLast();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Correspondance entre les numéros « COM 1 » à « COM 16 » de l'interface et les ports du
 // système. Sous Windows, le port n est COMn. Ailleurs, les numéros vont d'abord aux chemins
@@ -14,7 +15,10 @@ inline constexpr int Nombre = 16;
 void Definir_Chemins(const QStringList& chemins);
 // Les tests coupent l'énumération du système pour ne dépendre que des chemins donnés.
 void Activer_Enumeration(bool active);
-// Relit les ports du système (à chaque sondage du dialogue de choix du port).
+// Remplace l'énumération du système (les tests y branchent et débranchent des ports).
+void Definir_Source_Systeme(std::function<QStringList()> source);
+// Relit les ports du système (à chaque sondage du dialogue de choix du port). Les numéros
+// déjà donnés ne changent pas ; un nouveau port prend le premier numéro libre.
 void Actualiser();
 // Le port du système pour le numéro n (1 à 16), "" s'il n'y en a pas.
 QString Systeme(int numero);

@@ -17,6 +17,7 @@
 namespace {
 
 bool en_cours = false;
+std::function<void()> observateur_fin;
 int delai_silence_ms = 0;
 
 // Ce que le téléchargement attend entre deux coups d'œil au port quand rien n'arrive :
@@ -136,6 +137,10 @@ bool Telechargement_En_Cours() {
     return en_cours;
 }
 
+void Observer_Fin_Telechargement(std::function<void()> observateur) {
+    observateur_fin = std::move(observateur);
+}
+
 void Definir_Delai_Silence(int millisecondes) {
     delai_silence_ms = millisecondes;
 }
@@ -144,7 +149,11 @@ void Telechargement() {
     if (en_cours)
         return;
     en_cours = true;
-    const auto fin = qScopeGuard([] { en_cours = false; });
+    const auto fin = qScopeGuard([] {
+        en_cours = false;
+        if (observateur_fin)
+            observateur_fin();
+    });
     auto& M = Magasin();
 
     M.Abandon = false;

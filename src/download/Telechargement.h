@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Télécharge l'image mémoire de l'appareil sur le port Num_Port, la décode dans le
 // magasin et la trie. L'issue est laissée dans Abandon, Compteur_Essais et
 // Donnees_Chargees.
@@ -7,6 +9,9 @@ void Telechargement();
 
 // Vrai pendant un téléchargement : un second ne peut pas démarrer dedans.
 bool Telechargement_En_Cours();
+// Appelé à la fin de chaque téléchargement, quelle qu'en soit l'issue (un dialogue ouvert
+// pendant le téléchargement rend alors « Nouvelles Données » à nouveau possible).
+void Observer_Fin_Telechargement(std::function<void()> observateur);
 
 // Compteur_Essais quand le port ne s'ouvre plus au moment du téléchargement (le message
 // a déjà été montré).

@@ -62,8 +62,10 @@ bool Fenetre_Base::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::MouseButtonDblClick) {
         for (const auto& [controle, action] : doubles_clics_) {
             if (controle == objet) {
-                // Le premier clic du double clic a déjà sélectionné le bouton.
-                action();
+                // Le premier clic du double clic a déjà sélectionné le bouton. Un contrôle
+                // grisé ne fait rien, quel que soit le clic.
+                if (controle->isEnabled())
+                    action();
                 return true;
             }
         }

@@ -100,8 +100,13 @@ void frmData_Type::Form_Load() {
     Deplacer_Origine();
     Rendre_Visible();
 
-    // Pas de second téléchargement dans celui qui tourne encore : comme sans port.
+    // Pas de second téléchargement dans celui qui tourne encore : comme sans port,
+    // jusqu'à ce qu'il finisse.
     const int port = Telechargement_En_Cours() ? 0 : M.Num_Port;
+    Observer_Fin_Telechargement([moi = QPointer<frmData_Type>(this)] {
+        if (moi && Drapeaux().Ouvert_frmData_Type)
+            moi->Option_New_Transfert->setEnabled(Magasin().Num_Port != 0);
+    });
     const Etat_Initial_Choix etat = Etat_Initial(port, M.Donnees_Chargees, M.Type_Affichage);
     Frame1->setTitle(etat.titre_cadre);
     Cmd_Search->setEnabled(false);
@@ -112,6 +117,7 @@ void frmData_Type::Form_Load() {
 }
 
 void frmData_Type::Form_Unload() {
+    Observer_Fin_Telechargement(nullptr);
     Drapeaux().Ouvert_frmData_Type = false;
 }
 
@@ -194,8 +200,8 @@ void frmData_Type::Cmd_Ok_Click() {
             return;
         }
         QString chemin = M.Nom_Fichier;
-        Charger_Fichier(chemin);
-        if (M.Donnees_Chargees)
+        // Un fichier refusé laisse les données d'avant : la vue ne s'ouvre pas pour autant.
+        if (Charger_Fichier(chemin))
             ouvrir_vue_demandee();
         decharger();
     } else {

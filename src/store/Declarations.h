@@ -12,10 +12,12 @@ inline constexpr int Nb_Elements_Config = 2560;
 inline constexpr int Nb_Lignes_Parametres = 682;
 inline constexpr int Nb_Colonnes_Parametres = 48;
 
+using Table_Leq = Tableau<Nb_Lignes_Leq, 8>;
+
 // Magasin unique des données d'un téléchargement, partagé par tout le programme.
 struct Declarations {
     // Tables d'enregistrements
-    Tableau<Nb_Lignes_Leq, 8> Tab_Leq;
+    Table_Leq Tab_Leq;
     Tableau<Nb_Lignes_Evenements, 8> Tab_Evenements;
     Tableau<Nb_Elements_Config> Tab_Config;
     Tableau<Nb_Lignes_Parametres, Nb_Colonnes_Parametres> Tab_Parametres;

@@ -112,8 +112,9 @@ void appeler(const std::function<void()>& f) {
 
 } // namespace
 
-Lecture_Lqm Lire_Lqm(const QByteArray& octets, Contenu_Lqm& c) {
-    Lecteur l(octets);
+namespace {
+// Lit la signature caractère par caractère : jusqu'à une espace, « !!! » ou la fin.
+bool lire_signature(Lecteur& l) {
     QByteArray signature;
     while (!l.fini()) {
         const char car = l.suivant();
@@ -123,7 +124,18 @@ Lecture_Lqm Lire_Lqm(const QByteArray& octets, Contenu_Lqm& c) {
         if (signature.endsWith("!!!"))
             break;
     }
-    if (signature != Signature_Lqm)
+    return signature == Signature_Lqm;
+}
+} // namespace
+
+Lecture_Lqm Verifier_Signature_Lqm(const QByteArray& debut) {
+    Lecteur l(debut);
+    return lire_signature(l) ? Lecture_Lqm::Ok : Lecture_Lqm::Signature;
+}
+
+Lecture_Lqm Lire_Lqm(const QByteArray& octets, Contenu_Lqm& c) {
+    Lecteur l(octets);
+    if (!lire_signature(l))
         return Lecture_Lqm::Signature;
     l.sauter(3); // CR LF, puis l'espace de la première valeur
     if (!lire_table(l, c.Tab_Leq) || !lire_table(l, c.Tab_Evenements) ||
@@ -140,7 +152,23 @@ Lecture_Lqm Lire_Lqm(const QByteArray& octets, Contenu_Lqm& c) {
     return Lecture_Lqm::Ok;
 }
 
+std::unique_ptr<Contenu_Lqm> Copie_Contenu(const Declarations& M) {
+    auto copie = std::make_unique<Contenu_Lqm>();
+    Contenu_Lqm& c = *copie;
+    c.Tab_Leq = M.Tab_Leq;
+    c.Tab_Evenements = M.Tab_Evenements;
+    c.Tab_Config = M.Tab_Config;
+    c.Tab_Parametres = M.Tab_Parametres;
+    c.Date_Recuperation = M.Date_Recuperation;
+    c.Heure_Recuperation = M.Heure_Recuperation;
+    return copie;
+}
+
 QByteArray Ecrire_Lqm(const Declarations& M, const Rappels_Ecriture& r) {
+    return Ecrire_Lqm(*Copie_Contenu(M), r);
+}
+
+QByteArray Ecrire_Lqm(const Contenu_Lqm& M, const Rappels_Ecriture& r) {
     QByteArray s;
     s.reserve(700000);
     Redacteur w(s);

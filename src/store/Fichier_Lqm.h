@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 
 // Le fichier .lqm : six lignes de texte Windows-1252 terminées par CR LF.
 
@@ -13,7 +14,7 @@ extern const QByteArray Signature_Lqm;
 
 // Ce que le fichier contient : les quatre tables et la date et l'heure du téléchargement.
 struct Contenu_Lqm {
-    Tableau<Nb_Lignes_Leq, 8> Tab_Leq;
+    Table_Leq Tab_Leq;
     Tableau<Nb_Lignes_Evenements, 8> Tab_Evenements;
     Tableau<Nb_Elements_Config> Tab_Config;
     Tableau<Nb_Lignes_Parametres, Nb_Colonnes_Parametres> Tab_Parametres;
@@ -30,6 +31,17 @@ enum class Lecture_Lqm {
 // Lit le fichier. « contenu » n'est complet que si le résultat est Ok.
 Lecture_Lqm Lire_Lqm(const QByteArray& octets, Contenu_Lqm& contenu);
 
+// Le début du fichier suffit à reconnaître la signature (Ok ou Signature).
+inline constexpr qsizetype Taille_Debut_Lqm = 64;
+Lecture_Lqm Verifier_Signature_Lqm(const QByteArray& debut);
+
+// Un fichier que le programme écrit fait au plus quelque 540 ko, et aucune valeur lisible
+// ne dépasse six caractères : au-delà de cette taille, ce n'est pas un fichier du LQM.
+inline constexpr qsizetype Taille_Max_Lqm = 4 * 1024 * 1024;
+
+// Les quatre tables et la date du magasin, figées pour une écriture.
+std::unique_ptr<Contenu_Lqm> Copie_Contenu(const Declarations& M);
+
 // Ce que l'écriture rappelle en chemin : un pas de la barre de sauvegarde (16 700 en tout)
 // et un passage des événements (une fois par ligne de table, une fois par valeur des
 // lignes 4 et 5).
@@ -39,5 +51,6 @@ struct Rappels_Ecriture {
 };
 inline constexpr int Pas_Sauvegarde = 8192 + 4096 + 320 + 4092;
 
-// Les octets exacts du fichier pour le magasin.
+// Les octets exacts du fichier.
+QByteArray Ecrire_Lqm(const Contenu_Lqm& contenu, const Rappels_Ecriture& rappels = {});
 QByteArray Ecrire_Lqm(const Declarations& M, const Rappels_Ecriture& rappels = {});

@@ -11,10 +11,13 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <cmath>
 #include <memory>
 
 namespace {
+
+bool sauvegarde_en_cours = false;
 
 std::function<void()>& vue_sauvegarde() {
     static std::function<void()> f;
@@ -40,7 +43,7 @@ QString jour_deux_chiffres(int jour) {
 
 } // namespace
 
-void Charger_Fichier(QString& chemin) {
+bool Charger_Fichier(QString& chemin) {
     auto& M = Magasin();
     // Un fichier refusé ne doit rien coûter : le magasin, ses données et la sauvegarde
     // restent ce qu'ils étaient. On lit donc à part, et on ne recopie qu'en cas de succès.
@@ -51,38 +54,45 @@ void Charger_Fichier(QString& chemin) {
         plateforme().Message(texte, titre, icone);
         M.Donnees_Chargees = donnees_avant;
         Activer_Menu(Menu::mnuSave_As, sauvegarde_avant);
+        return false;
     };
+    auto refuser_signature = [&] {
+        return refuser(QStringLiteral("Ce fichier n'est pas un fichier de LQM 70-4 !!!!"),
+                       QStringLiteral("Impossible d'ouvrir le fichier"), Icone::Critique);
+    };
+    // Le magasin ne change pas sous une sauvegarde qui l'écrit.
+    if (Sauvegarde_En_Cours())
+        return false;
 
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        refuser(QStringLiteral("Impossible d'ouvrir le fichier : ") + chemin,
-                QStringLiteral("Problème de fichier"), Icone::Aucune);
-        return;
-    }
+    if (!fichier.open(QIODevice::ReadOnly))
+        return refuser(QStringLiteral("Impossible d'ouvrir le fichier : ") + chemin,
+                       QStringLiteral("Problème de fichier"), Icone::Aucune);
     plateforme().Sablier(true);
     M.Chaine_Temp.clear();
     M.Donnees_Chargees = false;
     M.Abandon = false;
     Activer_Menu(Menu::mnuSave_As, false);
-    const QByteArray octets = fichier.readAll();
+    // La signature d'abord, puis le reste, jamais plus que la taille d'un vrai fichier :
+    // un fichier énorme ou sans fin (périphérique, tube) n'est pas lu en mémoire.
+    QByteArray octets = fichier.read(Taille_Debut_Lqm);
+    if (Verifier_Signature_Lqm(octets) != Lecture_Lqm::Ok)
+        return refuser_signature();
+    octets += fichier.read(Taille_Max_Lqm + 1 - octets.size());
     fichier.close();
+    if (octets.size() > Taille_Max_Lqm)
+        return refuser_signature();
 
     // Une valeur illisible laisse sa cellule comme elle était : on part du magasin.
-    auto contenu = std::make_unique<Contenu_Lqm>();
-    contenu->Tab_Leq = M.Tab_Leq;
-    contenu->Tab_Evenements = M.Tab_Evenements;
-    contenu->Tab_Config = M.Tab_Config;
-    contenu->Tab_Parametres = M.Tab_Parametres;
+    const std::unique_ptr<Contenu_Lqm> contenu = Copie_Contenu(M);
     switch (Lire_Lqm(octets, *contenu)) {
     case Lecture_Lqm::Signature:
-        refuser(QStringLiteral("Ce fichier n'est pas un fichier de LQM 70-4 !!!!"),
-                QStringLiteral("Impossible d'ouvrir le fichier"), Icone::Critique);
-        return;
+        return refuser_signature();
     case Lecture_Lqm::Illisible:
         M.Abandon = true;
-        refuser(QStringLiteral("Ce fichier n'est pas un fichier de LQM 70-4 Nova!!!!"),
-                QStringLiteral("Impossible de lire les données du fichier"), Icone::Critique);
-        return;
+        return refuser(QStringLiteral("Ce fichier n'est pas un fichier de LQM 70-4 Nova!!!!"),
+                       QStringLiteral("Impossible de lire les données du fichier"),
+                       Icone::Critique);
     case Lecture_Lqm::Ok:
         break;
     }
@@ -95,6 +105,7 @@ void Charger_Fichier(QString& chemin) {
     Definir_Legende(Legende::Fichier(M.Num_Port));
     plateforme().Sablier(false);
     M.Donnees_Chargees = true;
+    return true;
 }
 
 QString Nom_Sauvegarde_Du_Jour(const QDate& aujourdhui) {
@@ -102,10 +113,10 @@ QString Nom_Sauvegarde_Du_Jour(const QDate& aujourdhui) {
            aujourdhui.toString(QStringLiteral("dd-MM-yyyy"));
 }
 
-QString Nom_Par_Defaut(const Declarations& M, const QDate& aujourdhui) {
+QString Nom_Par_Defaut(const Table_Leq& Tab_Leq, const QDate& aujourdhui) {
     int premier = 0, dernier = 0;
     for (int i = 1; i <= Nb_Lignes_Leq; ++i) {
-        if (Horodatage_Valide(M.Tab_Leq.ligne(i))) {
+        if (Horodatage_Valide(Tab_Leq.ligne(i))) {
             if (!premier)
                 premier = i;
             dernier = i;
@@ -114,7 +125,7 @@ QString Nom_Par_Defaut(const Declarations& M, const QDate& aujourdhui) {
     if (!premier)
         return Nom_Sauvegarde_Du_Jour(aujourdhui);
     auto date = [&](int i) {
-        const std::int16_t* l = M.Tab_Leq.ligne(i);
+        const std::int16_t* l = Tab_Leq.ligne(i);
         return jour_deux_chiffres(l[2]) + u' ' + Nom_Mois(l[4]) + u' ' +
                QString::number(2000 + l[5]);
     };
@@ -140,8 +151,14 @@ QString Ecrire_Fichier_Sur(const QString& chemin, const QByteArray& contenu) {
     return QString();
 }
 
+bool Sauvegarde_En_Cours() {
+    return sauvegarde_en_cours;
+}
+
 void Sauver_Fichier() {
     auto& M = Magasin();
+    if (sauvegarde_en_cours)
+        return;
     activer_menus_sauvegarde(false);
     if (!M.Donnees_Chargees) {
         plateforme().Message(
@@ -151,7 +168,13 @@ void Sauver_Fichier() {
         activer_menus_sauvegarde(true);
         return;
     }
-    QString nom = Nom_Par_Defaut(M, QDate::currentDate());
+    // Aucune autre fenêtre ne reste utilisable pendant la sauvegarde, et le fichier est
+    // écrit d'une copie prise maintenant : il ne mêle jamais deux jeux de données.
+    Fermer_Fenetres();
+    sauvegarde_en_cours = true;
+    const auto fin = qScopeGuard([] { sauvegarde_en_cours = false; });
+    const std::unique_ptr<Contenu_Lqm> copie = Copie_Contenu(M);
+    QString nom = Nom_Par_Defaut(copie->Tab_Leq, QDate::currentDate());
     for (;;) {
         const std::optional<QString> choix = plateforme().Dialogue_Enregistrer(nom, Filtre_Lqm);
         if (!choix) {
@@ -175,7 +198,7 @@ void Sauver_Fichier() {
         DoEvents();
         plateforme().Sablier(true);
         const QByteArray contenu =
-            Ecrire_Lqm(M, {[] { Progression_Sauvegarde(); }, Evenements_Espaces()});
+            Ecrire_Lqm(*copie, {[] { Progression_Sauvegarde(); }, Evenements_Espaces()});
         const QString erreur = Ecrire_Fichier_Sur(chemin, contenu);
         plateforme().Sablier(false);
         if (!erreur.isEmpty()) {

@@ -6,16 +6,18 @@
 #include <QString>
 #include <functional>
 
-// Lit un fichier .lqm dans le magasin ; l'issue est laissée dans Donnees_Chargees.
-// Un fichier refusé laisse le magasin tel qu'il était.
-void Charger_Fichier(QString& chemin);
+// Lit un fichier .lqm dans le magasin. Vrai si ce fichier-ci a été chargé ; un fichier
+// refusé laisse le magasin, Donnees_Chargees et la sauvegarde tels qu'ils étaient.
+bool Charger_Fichier(QString& chemin);
 
-// Demande un nom de fichier et y écrit tout le magasin.
+// Demande un nom de fichier et y écrit tout le magasin, tel qu'il était au départ.
 void Sauver_Fichier();
+// Vrai pendant une sauvegarde : aucun chargement ni téléchargement ne démarre alors.
+bool Sauvegarde_En_Cours();
 
 // Nom proposé à la sauvegarde : les dates du premier et du dernier enregistrement
 // valides de Tab_Leq, ou la date du jour quand il n'y en a pas.
-QString Nom_Par_Defaut(const Declarations& M, const QDate& aujourdhui);
+QString Nom_Par_Defaut(const Table_Leq& Tab_Leq, const QDate& aujourdhui);
 QString Nom_Sauvegarde_Du_Jour(const QDate& aujourdhui);
 
 // Écrit « contenu » dans « chemin » sans jamais laisser un fichier à moitié écrit : le

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <array>
-#include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 // Tableau de taille fixe numéroté à partir de 1, comme les tables de l'appareil.
 // Les cellules sont des entiers 16 bits signés, comme dans la mémoire du LQM.
@@ -31,9 +32,18 @@ public:
 private:
     static std::size_t indice(std::size_t ligne, std::size_t colonne) {
 #ifdef LQM_VERIFIER_BORNES
-        assert(ligne >= 1 && ligne <= Lignes && colonne >= 1 && colonne <= Colonnes);
+        // Une vraie vérification, gardée avec NDEBUG : mieux vaut arrêter le programme
+        // que lire ou écrire à côté d'une table.
+        if (ligne < 1 || ligne > Lignes || colonne < 1 || colonne > Colonnes) [[unlikely]]
+            hors_bornes(ligne, colonne);
 #endif
         return (ligne - 1) * Colonnes + (colonne - 1);
+    }
+
+    [[noreturn]] static void hors_bornes(std::size_t ligne, std::size_t colonne) {
+        std::fprintf(stderr, "Tableau %zux%zu : cellule (%zu, %zu) hors des bornes\n", Lignes,
+                     Colonnes, ligne, colonne);
+        std::abort();
     }
 
     std::array<Cellule, Lignes * Colonnes> cellules_{};

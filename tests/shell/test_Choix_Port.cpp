@@ -1,5 +1,7 @@
 #include "shell/Choix_Port.h"
 
+#include "download/Ports_Serie.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,6 +46,23 @@ TEST(Choix_Port, PlusieursPortsSansChoixNiAucunPort) {
     EXPECT_FALSE(e.ok_actif);
     EXPECT_EQ(Etat_Apres(ports({}), 3).num_port, 0);
     EXPECT_EQ(Etat_Apres(ports({16}), 0).selection, 16);
+}
+
+TEST(Ports_Serie, UnPortBrancheEnRouteNeVolePasLeNumeroDUnAutre) {
+    QStringList systeme{QStringLiteral("/dev/ttyUSB1"), QStringLiteral("/dev/ttyS0")};
+    Ports_Serie::Activer_Enumeration(true);
+    Ports_Serie::Definir_Chemins({QStringLiteral("/tmp/simulateur")});
+    Ports_Serie::Definir_Source_Systeme([&] { return systeme; });
+    EXPECT_EQ(Ports_Serie::Systeme(2), QStringLiteral("/dev/ttyUSB1"));
+    // ttyUSB0 branché, ttyS0 débranché : les numéros donnés ne bougent pas.
+    systeme = {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB1")};
+    Ports_Serie::Actualiser();
+    EXPECT_EQ(Ports_Serie::Systeme(1), QStringLiteral("/tmp/simulateur"));
+    EXPECT_EQ(Ports_Serie::Systeme(2), QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(Ports_Serie::Systeme(3), QStringLiteral("/dev/ttyS0"));
+    EXPECT_EQ(Ports_Serie::Systeme(4), QStringLiteral("/dev/ttyUSB0"));
+    Ports_Serie::Definir_Source_Systeme(nullptr);
+    Ports_Serie::Definir_Chemins({});
 }
 
 } // namespace

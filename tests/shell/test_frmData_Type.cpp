@@ -169,16 +169,48 @@ TEST_F(Dialogue_Donnees, DoubleClicSurUneOptionValide) {
     EXPECT_FALSE(chargee("frmData_Type"));
 }
 
-TEST_F(Dialogue_Donnees, UnFichierRefuseParLeChargementNOuvreRien) {
-    ouvrir(0, false);
+TEST_F(Dialogue_Donnees, UnFichierRefuseNOuvrePasLaVueSurLesDonneesDAvant) {
+    ouvrir(2, true);
+    option("Option_New_Save")->click();
     plateforme_test.reponses_fichier.push_back(QStringLiteral("/donnees/etranger.lqm"));
     bouton("Cmd_Search")->click();
     bouton("Cmd_Ok")->click();
     vider_evenements();
-    EXPECT_FALSE(Magasin().Donnees_Chargees);
+    EXPECT_TRUE(Magasin().Donnees_Chargees);
     EXPECT_FALSE(chargee("frmInTableau"));
     EXPECT_FALSE(chargee("frmData_Type"));
     EXPECT_EQ(plateforme_test.messages.size(), 1u);
+}
+
+TEST_F(Dialogue_Donnees, UneOptionGriseeNeRepondPasAuDoubleClic) {
+    ouvrir(0, false);
+    for (const char* nom : {"Option_Last_Data", "Option_New_Transfert"}) {
+        QWidget* cible = option(nom);
+        QMouseEvent double_clic(QEvent::MouseButtonDblClick, QPointF(5, 5),
+                                cible->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
+                                Qt::NoModifier);
+        QApplication::sendEvent(cible, &double_clic);
+    }
+    EXPECT_TRUE(plateforme_test.messages.empty());
+    EXPECT_TRUE(option("Option_New_Save")->isChecked());
+    EXPECT_TRUE(bouton("Cmd_Search")->isEnabled());
+}
+
+TEST_F(Dialogue_Donnees, UnDialogueOuvertPendantUnTelechargementRetrouveLeTransfertEnsuite) {
+    ouvrir(1, false);
+    option("Option_New_Transfert")->click();
+    bool pendant = true;
+    // Le téléchargement tourne encore (son message est à l'écran) quand la vue est redemandée.
+    plateforme_test.pendant_message = [&](const auto&) {
+        plateforme_test.pendant_message = nullptr;
+        action("mnuTab_Leq")->trigger();
+        pendant = option("Option_New_Transfert")->isEnabled();
+    };
+    bouton("Cmd_Ok")->click();
+    vider_evenements();
+    ASSERT_TRUE(chargee("frmData_Type"));
+    EXPECT_FALSE(pendant);
+    EXPECT_TRUE(option("Option_New_Transfert")->isEnabled());
 }
 
 TEST_F(Dialogue_Donnees, UnPortDevenuIndisponibleEstSignaleUneFoisEtFermeLeDialogue) {

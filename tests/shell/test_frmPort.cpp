@@ -162,13 +162,17 @@ TEST_F(Dialogue_Port, UnPortAbsentOuTenuParUnAutreProgrammeEstGrise) {
     EXPECT_TRUE(com(2)->isEnabled());
 }
 
-TEST_F(Dialogue_Port, DoubleClicSurUnPortValide) {
+TEST_F(Dialogue_Port, DoubleClicSurUnPortValideSeulement) {
     ouvrir(terminaux(2), 0);
     com(2)->setChecked(true);
-    QMouseEvent double_clic(QEvent::MouseButtonDblClick, QPointF(3, 3),
-                            com(2)->mapToGlobal(QPointF(3, 3)), Qt::LeftButton, Qt::LeftButton,
-                            Qt::NoModifier);
-    QApplication::sendEvent(com(2), &double_clic);
+    auto double_clic = [](QWidget* cible) {
+        QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(3, 3), cible->mapToGlobal(QPointF(3, 3)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(cible, &e);
+    };
+    double_clic(com(3)); // grisé : aucun port derrière
+    EXPECT_TRUE(chargee("frmPort"));
+    double_clic(com(2));
     EXPECT_EQ(Magasin().Num_Port, 2);
     EXPECT_FALSE(chargee("frmPort"));
 }

@@ -11,24 +11,15 @@ protected:
     void TearDown() override { Magasin().reinitialiser(); }
 };
 
-TEST_F(Magasin_Test, TablesNumeroteesAPartirDeUnEtBornesAuxCapacitesDeLAppareil) {
+TEST_F(Magasin_Test, LesTablesSontRangeesLigneParLigneEtBornees) {
     auto& M = Magasin();
-    EXPECT_EQ(decltype(M.Tab_Leq)::lignes, 8192u);
-    EXPECT_EQ(decltype(M.Tab_Evenements)::lignes, 4096u);
-    EXPECT_EQ(decltype(M.Tab_Config)::lignes, 2560u);
-    EXPECT_EQ(decltype(M.Tab_Parametres)::lignes, 682u);
-    EXPECT_EQ(decltype(M.Tab_Parametres)::colonnes, 48u);
-    EXPECT_EQ(decltype(M.Tab_Jours_Graph)::lignes, 8u);
-    EXPECT_EQ(decltype(M.Tab_Jours_Graph)::colonnes, 3u);
-
-    // La ligne 2 suit la ligne 1 colonne 8 : le rangement est ligne par ligne.
     M.Tab_Leq(1, 8) = 11;
-    M.Tab_Leq(2, 1) = 22;
-    EXPECT_EQ(M.Tab_Leq.ligne(1)[7], 11);
-    EXPECT_EQ(M.Tab_Leq.ligne(2)[0], 22);
-    EXPECT_EQ(M.Tab_Leq.ligne(1) + 8, M.Tab_Leq.ligne(2));
-    M.Tab_Config(2560) = 7;
-    EXPECT_EQ(M.Tab_Config(2560, 1), 7);
+    EXPECT_EQ(M.Tab_Leq.ligne(2)[-1], 11);
+    // Une cellule hors de la table arrête le programme, construction optimisée comprise.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(M.Tab_Leq(8193, 1) = 1, "hors des bornes");
+    EXPECT_DEATH(M.Tab_Parametres(1, 49) = 1, "hors des bornes");
+    EXPECT_DEATH(M.Tab_Config(0) = 1, "hors des bornes");
 }
 
 TEST_F(Magasin_Test, ToutEstAZeroAuDepartEtLaRemiseAZeroEffaceChaqueVariable) {
@@ -76,12 +67,6 @@ TEST_F(Magasin_Test, ToutEstAZeroAuDepartEtLaRemiseAZeroEffaceChaqueVariable) {
     EXPECT_TRUE(M.Chaine_Temp.isEmpty());
     EXPECT_EQ(M.Ind_k, 0);
     EXPECT_EQ(M.Temps_Depart, 0.0);
-}
-
-TEST_F(Magasin_Test, UneSeuleInstancePourToutLeProgramme) {
-    Magasin().Num_Port = 5;
-    EXPECT_EQ(&Magasin(), &Magasin());
-    EXPECT_EQ(Magasin().Num_Port, 5);
 }
 
 std::array<std::int16_t, 8> ligne_leq(int minute, int heure, int jour, int genre, int mois,

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -137,13 +138,24 @@ TEST_F(Fichier_Test, EcritureAuOctetPres) {
     EXPECT_EQ(static_cast<unsigned char>(ecrit[4]), 0xE9);
 }
 
-TEST_F(Fichier_Test, LaSauvegardeFaitSeizeMilleSeptCentsPas) {
+TEST_F(Fichier_Test, LaSauvegardeFaitSeizeMilleSeptCentsPasEtLesCompteJuste) {
     int pas = 0, evenements = 0;
     Ecrire_Lqm(Magasin(), {[&] { ++pas; }, [&] { ++evenements; }});
-    EXPECT_EQ(pas, Pas_Sauvegarde);
     EXPECT_EQ(pas, 16700);
     // Une fois par ligne de table, une fois par valeur des lignes 4 et 5.
     EXPECT_EQ(evenements, 8192 + 4096 + 2560 + 682 * 48);
+    // Le pourcentage n'atteint 100 % qu'à la fin : le maximum est juste au-dessus de 16 700.
+    Etat_Sauvegarde_En_Cours() = Etat_Sauvegarde_Au_Chargement();
+    std::map<int, QString> vus;
+    for (int k = 1; k <= 16700; ++k) {
+        Progression_Sauvegarde();
+        if (k == 167 || k == 168 || k == 8350 || k == 16700)
+            vus[k] = Etat_Sauvegarde_En_Cours().Label_Progression;
+    }
+    EXPECT_EQ(vus[167], QStringLiteral("Sauvegarde effectuée à 0%."));
+    EXPECT_EQ(vus[168], QStringLiteral("Sauvegarde effectuée à 1%."));
+    EXPECT_EQ(vus[8350], QStringLiteral("Sauvegarde effectuée à 49%."));
+    EXPECT_EQ(vus[16700], QStringLiteral("Sauvegarde effectuée à 99%."));
 }
 
 TEST_F(Fichier_Test, SignatureDifferenteOuFichierVide) {
@@ -172,6 +184,16 @@ TEST_F(Fichier_Test, SignatureDifferenteOuFichierVide) {
     ecrire(chemin("utf8.lqm"), octets);
     charger(chemin("utf8.lqm"));
     EXPECT_EQ(plateforme.messages.size(), 1u);
+
+    // Un vrai début suivi de mégaoctets : plus grand qu'aucun fichier du LQM, refusé sans
+    // être lu.
+    plateforme.messages.clear();
+    ecrire(chemin("enorme.lqm"), Ecrire_Lqm(Magasin()));
+    QFile enorme(chemin("enorme.lqm"));
+    ASSERT_TRUE(enorme.resize(Taille_Max_Lqm + 1));
+    charger(chemin("enorme.lqm"));
+    attendre_refus("Ce fichier n'est pas un fichier de LQM 70-4 !!!!",
+                   "Impossible d'ouvrir le fichier");
 }
 
 TEST_F(Fichier_Test, FichierCoupeAuMilieuDeLaLigneDeux) {
@@ -275,10 +297,10 @@ TEST_F(Fichier_Test, NomsProposes) {
     const std::int16_t dernier[8] = {0, 9, 12, 10, 3, 8, 255, 255}; // niveau vide : compte
     std::copy(premier, premier + 8, M.Tab_Leq.ligne(10));
     std::copy(dernier, dernier + 8, M.Tab_Leq.ligne(500));
-    EXPECT_EQ(Nom_Par_Defaut(M, QDate(2026, 12, 6)),
+    EXPECT_EQ(Nom_Par_Defaut(M.Tab_Leq, QDate(2026, 12, 6)),
               QStringLiteral("Données LQM 70-4 du 03   Mars    2008 au 12   Mars    2008"));
     M.Tab_Leq.remplir(255);
-    EXPECT_EQ(Nom_Par_Defaut(M, QDate(2008, 12, 5)),
+    EXPECT_EQ(Nom_Par_Defaut(M.Tab_Leq, QDate(2008, 12, 5)),
               QStringLiteral("Sauvegarde LQM 70-4 du 05-12-2008"));
 }
 

@@ -6,6 +6,7 @@
 #include "shell/frmMain.h"
 #include "store/Declarations.h"
 #include "store/Fichier_Lqm.h"
+#include "store/Fonction_Fichiers.h"
 
 #include <QAction>
 #include <QFile>
@@ -54,6 +55,46 @@ TEST_F(Sauvegarde_Fenetre, EnregistrerSousMontreLaProgressionPuisRendLesMenus) {
     QFile f(fichier);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), Ecrire_Lqm(M));
+}
+
+TEST_F(Sauvegarde_Fenetre, LeFichierGardeLeJeuDuDepartEtRienNeSeChargePendant) {
+    auto& M = Magasin();
+    M.Donnees_Chargees = true;
+    Activer_Menu(Menu::mnuSave_As, true);
+    M.Date_Recuperation = QStringLiteral("12/03/2008");
+    const QByteArray attendu = Ecrire_Lqm(M);
+    const QString autre = dossier.filePath(QStringLiteral("autre.lqm"));
+    M.Tab_Leq(8192, 1) = 9;
+    {
+        QFile f(autre);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(Ecrire_Lqm(M));
+    }
+    M.Tab_Leq(8192, 1) = 0;
+    action("mnuTab_Leq")->trigger();
+    ASSERT_TRUE(chargee("frmData_Type"));
+
+    const QString fichier = dossier.filePath(QStringLiteral("essai.lqm"));
+    plateforme_test.reponses_fichier = {fichier};
+    int passages = 0;
+    bool dialogue_pendant = true, charge_pendant = true;
+    plateforme_test.pendant_evenements = [&] {
+        if (++passages != 100)
+            return;
+        // Au milieu de l'écriture : un autre jeu arrive dans le magasin.
+        dialogue_pendant = chargee("frmData_Type");
+        QString chemin = autre;
+        charge_pendant = Charger_Fichier(chemin);
+        M.Tab_Leq(8192, 1) = 9;
+        M.Date_Recuperation = QStringLiteral("01/01/2001");
+    };
+    action("mnuSave_As")->trigger();
+    ASSERT_GT(passages, 100);
+    EXPECT_FALSE(dialogue_pendant);
+    EXPECT_FALSE(charge_pendant);
+    QFile f(fichier);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll() == attendu);
 }
 
 TEST_F(Sauvegarde_Fenetre, AuChargementLaBarreEstVideEtLesTextesPrets) {

@@ -27,6 +27,14 @@ public:
 
     std::vector<int> attentes;
     std::function<void(int)> pendant_attente;
+    // Appelé à chaque passage des événements (un travail long en cours de route).
+    std::function<void()> pendant_evenements;
+
+    void DoEvents() override {
+        if (pendant_evenements)
+            pendant_evenements();
+        Plateforme::DoEvents();
+    }
 
     void Sablier(bool actif) override { sablier = actif; }
     // Par défaut, les attentes ne font que laisser passer les événements : les tests ne
