@@ -1,7 +1,21 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+// Lecture des lignes de commande des trois programmes. Les textes d'aide et d'erreur de
+// QCommandLineParser sont en anglais : on ne garde que son analyse, les messages sont les
+// nôtres.
+// Ajoute -h/--help et « options » au parseur, lit « arguments » (sans le nom du programme)
+// et rend l'erreur d'usage, vide si la ligne est bonne. Les options se placent avant, entre
+// ou après les arguments positionnels, au plus « max_positionnels » (sans compter avec
+// --help). Avec max_positionnels < 0, tout ce qui suit le premier positionnel lui est
+// laissé tel quel : c'est le nom d'une commande qui lit ses propres options.
+QString Lire_Ligne_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& options,
+                            const QStringList& arguments, int max_positionnels);
 
 // Options de lqm-analyser : --port CHEMIN (répétable) et --help.
 struct Options_Programme {

@@ -4,23 +4,30 @@
 
 namespace {
 
-TEST(Ligne_Commande, PortsRepetesDansLOrdre) {
-    const auto o = Analyser_Options({"--port", "/dev/pts/3", "--port=/dev/ttyUSB0"});
+TEST(Ligne_Commande, PortsRepetesDansLOrdreEtAide) {
+    const auto o = Analyser_Options({"--port", "/dev/pts/3", "--port=/dev/ttyUSB0", "-h"});
     EXPECT_TRUE(o.erreur.isEmpty());
-    EXPECT_FALSE(o.aide);
+    EXPECT_TRUE(o.aide);
     EXPECT_EQ(o.ports, (QStringList{"/dev/pts/3", "/dev/ttyUSB0"}));
-    EXPECT_TRUE(Analyser_Options({}).ports.isEmpty());
+    EXPECT_FALSE(Analyser_Options({}).aide);
 }
 
-TEST(Ligne_Commande, AideEtErreurs) {
-    EXPECT_TRUE(Analyser_Options({"--help"}).aide);
-    EXPECT_TRUE(Analyser_Options({"-h"}).aide);
-    EXPECT_EQ(Analyser_Options({"--port"}).erreur,
-              QStringLiteral("L'option --port attend le chemin d'un port série."));
-    EXPECT_FALSE(Analyser_Options({"--port="}).erreur.isEmpty());
-    EXPECT_EQ(Analyser_Options({"--vite"}).erreur, QStringLiteral("Option inconnue : --vite"));
-    EXPECT_EQ(Analyser_Options({"fichier"}).erreur, QStringLiteral("Argument inattendu : fichier"));
-    EXPECT_TRUE(Texte_Aide_Programme().contains(QStringLiteral("--port CHEMIN")));
+// La première faute de la ligne, nommée en français.
+TEST(Ligne_Commande, ErreursDUsage) {
+    const struct {
+        QStringList arguments;
+        const char* erreur;
+    } cas[] = {
+        {{"--port"}, "L'option --port attend une valeur."},
+        {{"--port="}, "L'option --port attend le chemin d'un port série."},
+        {{"--port", "p", "--vite", "--port"}, "Option inconnue : --vite"},
+        {{"-x", "--port"}, "Option inconnue : -x"},
+        {{"--help=oui"}, "L'option --help ne prend pas de valeur."},
+        {{"--port", "p", "fichier"}, "Argument inattendu : fichier"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(Analyser_Options(c.arguments).erreur, QString::fromUtf8(c.erreur))
+            << c.arguments.join(u' ').toStdString();
 }
 
 } // namespace

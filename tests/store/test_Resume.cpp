@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -16,12 +15,13 @@ TEST(Resume, HuitLignes) {
     auto& M = Magasin();
     M.reinitialiser();
     M.Tab_Leq.remplir(255);
-    const std::int16_t leq1[8] = {5, 14, 3, 1, 3, 8, 80, 0};
-    const std::int16_t leq10[8] = {10, 14, 3, 10, 3, 8, 82, 0};
-    const std::int16_t autre[8] = {11, 14, 3, 7, 3, 8, 82, 0};
-    std::copy(leq1, leq1 + 8, M.Tab_Leq.ligne(1));
-    std::copy(leq10, leq10 + 8, M.Tab_Leq.ligne(2));
-    std::copy(autre, autre + 8, M.Tab_Leq.ligne(3));
+    // Jour et mois différents, deux Leq1 pour un Leq10 : une inversion se voit.
+    const std::int16_t lignes[4][8] = {{5, 14, 3, 1, 4, 8, 80, 0},
+                                       {10, 14, 3, 10, 4, 8, 82, 0},
+                                       {11, 14, 3, 1, 4, 8, 81, 0},
+                                       {12, 14, 3, 7, 4, 8, 82, 0}};
+    for (int i = 0; i < 4; ++i)
+        std::copy(lignes[i], lignes[i] + 8, M.Tab_Leq.ligne(i + 1));
     M.Tab_Evenements.remplir(255);
     M.Tab_Evenements(1, 1) = 0, M.Tab_Evenements(1, 2) = 0, M.Tab_Evenements(1, 3) = 1;
     M.Tab_Evenements(1, 5) = 1, M.Tab_Evenements(1, 6) = 8, M.Tab_Evenements(1, 7) = 4;
@@ -37,12 +37,12 @@ TEST(Resume, HuitLignes) {
     EXPECT_EQ(Lignes_Resume(M), (QStringList{
                                     "Numéro de série : 120000000",
                                     "Récupération : 12/03/2008 à 16:42",
-                                    "Valeurs Leq1 : 1",
+                                    "Valeurs Leq1 : 2",
                                     "Valeurs Leq10 : 1",
                                     "Événements : 1",
                                     "Jeux de paramètres : 1",
-                                    "Première valeur : 03/03/2008 14:05",
-                                    "Dernière valeur : 03/03/2008 14:11",
+                                    "Première valeur : 03/04/2008 14:05",
+                                    "Dernière valeur : 03/04/2008 14:12",
                                 }));
     M.reinitialiser();
     M.Tab_Leq.remplir(255);
@@ -56,10 +56,11 @@ struct Sortie {
     int code;
     QString sortie, erreur;
 };
-Sortie outil(const QStringList& arguments) {
+Sortie outil(const QStringList& arguments, int attente_ms = 60000) {
     QProcess p;
     p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lqm-outil"), arguments);
-    p.waitForFinished(60000);
+    if (!p.waitForFinished(attente_ms))
+        return {-1, {}, QStringLiteral("lqm-outil ne s'est pas arrêté")};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
@@ -67,14 +68,13 @@ Sortie outil(const QStringList& arguments) {
 TEST(Outil, ResumeDUnFichierGenere) {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("exemple.lqm"));
-    ASSERT_EQ(outil({"generer", fichier}).code, 0);
+    ASSERT_EQ(outil({"generer", "--graine", "1", fichier}).code, 0);
     const Sortie s = outil({"resume", fichier});
     EXPECT_EQ(s.code, 0);
     const QStringList lignes = s.sortie.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lignes.size(), 8);
     EXPECT_EQ(lignes[0], QStringLiteral("Numéro de série : 7041235987"));
     EXPECT_EQ(lignes[1], QStringLiteral("Récupération : 12/03/2008 à 10:02"));
-    EXPECT_TRUE(lignes[4].startsWith(QStringLiteral("Événements : ")));
     EXPECT_EQ(lignes[7], QStringLiteral("Dernière valeur : 12/03/2008 10:00"));
     EXPECT_TRUE(s.erreur.isEmpty());
 }
@@ -90,27 +90,45 @@ TEST(Outil, FichierRefuseEtCommandesMalFormees) {
     EXPECT_EQ(s.code, 1);
     EXPECT_TRUE(s.sortie.isEmpty());
     EXPECT_EQ(s.erreur, QStringLiteral("Ce fichier n'est pas un fichier de LQM 70-4 !!!!\n"));
-    s = outil({"resume", dossier.filePath(QStringLiteral("absent.lqm"))});
-    EXPECT_EQ(s.code, 1);
-    EXPECT_TRUE(s.erreur.startsWith(QStringLiteral("Impossible d'ouvrir le fichier : ")));
 
-    EXPECT_EQ(outil({}).code, 2);
-    EXPECT_EQ(outil({"resume"}).code, 2);
-    EXPECT_EQ(outil({"inconnue"}).code, 2);
+    // Erreur d'usage : code 2, le message puis l'aide sur la sortie d'erreur, rien d'écrit.
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cas[] = {
+        {{}, "Aucune commande."},
+        {{"inconnue"}, "Commande inconnue : inconnue"},
+        {{"--vite", "resume", faux}, "Option inconnue : --vite"},
+        {{"resume"}, "La commande resume attend un fichier .lqm."},
+        {{"resume", faux, "autre.lqm"}, "Argument inattendu : autre.lqm"},
+        {{"generer", "x.lqm", "--graine", "-1"}, "La graine doit être un entier positif."},
+        {{"telecharger", "x.lqm", "--port"}, "L'option --port attend une valeur."},
+        {{"telecharger", "x.lqm"}, "La commande telecharger attend --port CHEMIN."},
+    };
+    for (const auto& c : cas) {
+        s = outil(c.arguments);
+        EXPECT_EQ(s.code, 2) << c.message;
+        EXPECT_TRUE(s.erreur.startsWith(QString::fromUtf8(c.message) + QStringLiteral("\n\n")))
+            << s.erreur.toStdString();
+        EXPECT_TRUE(s.sortie.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("x.lqm")));
+
+    // L'aide de l'outil nomme ses commandes ; --help après une commande donne la sienne.
     s = outil({"--help"});
     EXPECT_EQ(s.code, 0);
-    EXPECT_TRUE(s.sortie.contains(QStringLiteral("resume FICHIER.lqm")));
+    EXPECT_TRUE(s.sortie.contains(QStringLiteral("\n  telecharger ")));
+    s = outil({"telecharger", "x.lqm", "--help"});
+    EXPECT_EQ(s.code, 0);
+    EXPECT_TRUE(s.sortie.startsWith(QStringLiteral("Utilisation : lqm-outil telecharger ")));
 }
 
-} // namespace
-
-namespace {
-
+// Le téléchargement, le fichier avant ou après les options.
 TEST(Outil, TelechargerAvecLeSimulateur) {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("telecharge.lqm"));
     Simulateur simulateur({"--rapide"});
-    const Sortie s = outil({"telecharger", "--port", simulateur.chemin(), fichier});
+    const Sortie s = outil({"telecharger", fichier, "--port", simulateur.chemin()});
     EXPECT_EQ(s.code, 0) << s.erreur.toStdString();
     EXPECT_TRUE(s.sortie.isEmpty());
     EXPECT_TRUE(s.erreur.contains(QStringLiteral("100 %")));
@@ -119,28 +137,35 @@ TEST(Outil, TelechargerAvecLeSimulateur) {
     EXPECT_TRUE(r.sortie.startsWith(QStringLiteral("Numéro de série : 7041235987\n")));
 }
 
-TEST(Outil, TelechargerSansReponseOuInterrompu) {
+TEST(Outil, TelechargerCoupeOuInterrompu) {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("rien.lqm"));
     {
-        Simulateur muet({"--muet"});
-        const Sortie s = outil({"telecharger", "--port", muet.chemin(), fichier});
+        // L'appareil se tait en pleine réception : personne n'est là pour annuler.
+        Simulateur coupe({"--rapide", "--arret", "30000"});
+        const Sortie s = outil(
+            {"telecharger", "--port", coupe.chemin(), "--delai-silence", "1000", fichier}, 20000);
         EXPECT_EQ(s.code, 1);
-        EXPECT_TRUE(s.erreur.contains(QStringLiteral("La transmission n'a pas commencé.")));
+        EXPECT_TRUE(s.erreur.contains(QStringLiteral("Problème de transmission !!!")))
+            << s.erreur.toStdString();
         EXPECT_FALSE(QFile::exists(fichier));
     }
-    // Ctrl+C pendant la réception : comme « Annuler ».
+    // Ctrl+C pendant le téléchargement : comme « Annuler ». On attend que l'outil annonce
+    // sa demande (le signal est alors pris en main) ; la pause du simulateur le retient.
     Simulateur lent({"--rapide", "--pause", "30000:20000"});
     QProcess telechargement;
+    telechargement.setReadChannel(QProcess::StandardError);
     telechargement.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lqm-outil"),
-                         {"telecharger", "--port", lent.chemin(), fichier});
-    ASSERT_TRUE(telechargement.waitForStarted());
-    QThread::msleep(1500);
+                         {"telecharger", "--port=" + lent.chemin(), fichier});
+    QString erreur;
+    while (!erreur.contains(QStringLiteral("...\n")) && telechargement.waitForReadyRead(10000))
+        erreur += QString::fromUtf8(telechargement.readAllStandardError());
+    ASSERT_TRUE(erreur.startsWith(QStringLiteral("Demande des données"))) << erreur.toStdString();
     ::kill(static_cast<pid_t>(telechargement.processId()), SIGINT);
     ASSERT_TRUE(telechargement.waitForFinished(10000));
     EXPECT_EQ(telechargement.exitCode(), 1);
-    EXPECT_TRUE(QString::fromUtf8(telechargement.readAllStandardError())
-                    .contains(QStringLiteral("Téléchargement des données interrompu !!!")));
+    erreur += QString::fromUtf8(telechargement.readAllStandardError());
+    EXPECT_TRUE(erreur.contains(QStringLiteral("Téléchargement des données interrompu !!!")));
     EXPECT_FALSE(QFile::exists(fichier));
 }
 

@@ -4,6 +4,7 @@
 #include "download/Decodage.h"
 #include "download/Generateur.h"
 #include "platform/Plateforme_Console.h"
+#include "shell/Ligne_Commande.h"
 #include "store/Declarations.h"
 #include "store/Fonction_Fichiers.h"
 
@@ -72,8 +73,7 @@ int usage(const char* message) {
 
 bool image_de_fichier_lqm(const QString& chemin, QByteArray& image) {
     QString copie = chemin;
-    Charger_Fichier(copie); // les refus s'écrivent sur la sortie d'erreur
-    if (!Magasin().Donnees_Chargees)
+    if (!Charger_Fichier(copie)) // les refus s'écrivent sur la sortie d'erreur
         return false;
     image = Encoder_Image(Magasin());
     return true;
@@ -100,71 +100,74 @@ int main(int argc, char* argv[]) {
     Installer_Plateforme(&console);
 
     Options o;
-    const QStringList a = QCoreApplication::arguments().mid(1);
-    std::uint32_t graine = 1;
-    QString lqm, brut;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const QString& x = a[i];
-        auto valeur = [&](long& sortie) {
-            bool ok = false;
-            if (i + 1 < a.size())
-                sortie = a[++i].toLong(&ok);
-            return ok && sortie >= 0;
-        };
-        long n = 0;
-        if (x == QLatin1String("--help") || x == QLatin1String("-h")) {
-            std::fputs(Aide, stdout);
-            return 0;
-        } else if (x == QLatin1String("--graine")) {
-            if (!valeur(n))
-                return usage("--graine attend un entier.");
-            graine = static_cast<std::uint32_t>(n);
-        } else if (x == QLatin1String("--lqm") && i + 1 < a.size()) {
-            lqm = a[++i];
-        } else if (x == QLatin1String("--brut") && i + 1 < a.size()) {
-            brut = a[++i];
-        } else if (x == QLatin1String("--bauds")) {
-            if (!valeur(n) || n == 0)
-                return usage("--bauds attend un débit positif.");
-            o.octets_par_seconde = static_cast<double>(n) / 10.0;
-        } else if (x == QLatin1String("--rapide")) {
-            o.rapide = true;
-        } else if (x == QLatin1String("--ignorer")) {
-            if (!valeur(n))
-                return usage("--ignorer attend un nombre de demandes.");
-            o.ignorer = static_cast<int>(n);
-        } else if (x == QLatin1String("--muet")) {
-            o.muet = true;
-        } else if (x == QLatin1String("--arret")) {
-            if (!valeur(o.arret))
-                return usage("--arret attend un nombre d'octets.");
-        } else if (x == QLatin1String("--extra")) {
-            if (!valeur(n))
-                return usage("--extra attend un nombre d'octets.");
-            o.extra = static_cast<int>(n);
-        } else if (x == QLatin1String("--pause") && i + 1 < a.size()) {
-            const QStringList p = a[++i].split(u':');
-            bool ok1 = false, ok2 = false;
-            if (p.size() == 2) {
-                o.pause_a = p[0].toLong(&ok1);
-                o.pause_ms = p[1].toInt(&ok2);
-            }
-            if (!ok1 || !ok2 || o.pause_a < 0 || o.pause_ms < 0)
-                return usage("--pause attend OCTET:MILLISECONDES.");
-        } else if (x == QLatin1String("--port") && i + 1 < a.size()) {
-            o.port = a[++i];
-        } else {
-            return usage(qPrintable(QStringLiteral("Option inconnue : %1").arg(x)));
-        }
+    QCommandLineParser parseur;
+    auto option = [](const char* nom, const char* valeur = nullptr) {
+        return QCommandLineOption(QString::fromLatin1(nom), QString(),
+                                  valeur ? QString::fromLatin1(valeur) : QString());
+    };
+    const QCommandLineOption graine = option("graine", "N"), lqm = option("lqm", "FICHIER"),
+                             brut = option("brut", "FICHIER"), bauds = option("bauds", "N"),
+                             rapide = option("rapide"), ignorer = option("ignorer", "N"),
+                             muet = option("muet"), arret = option("arret", "K"),
+                             extra = option("extra", "K"), pause = option("pause", "K:MS"),
+                             port = option("port", "CHEMIN");
+    const QString erreur = Lire_Ligne_Commande(
+        parseur, {graine, lqm, brut, bauds, rapide, ignorer, muet, arret, extra, pause, port},
+        QCoreApplication::arguments().mid(1), 0);
+    if (!erreur.isEmpty())
+        return usage(qPrintable(erreur));
+    if (parseur.isSet(QStringLiteral("help"))) {
+        std::fputs(Aide, stdout);
+        return 0;
     }
+    // Entier positif ou nul ; faux si l'option est donnée avec autre chose.
+    auto entier = [&](const QCommandLineOption& opt, long& sortie) {
+        if (!parseur.isSet(opt))
+            return true;
+        bool ok = false;
+        sortie = parseur.value(opt).toLong(&ok);
+        return ok && sortie >= 0;
+    };
+    long n = 1;
+    if (!entier(graine, n))
+        return usage("--graine attend un entier.");
+    const auto graine_image = static_cast<std::uint32_t>(n);
+    n = 56000;
+    if (!entier(bauds, n) || n == 0)
+        return usage("--bauds attend un débit positif.");
+    o.octets_par_seconde = static_cast<double>(n) / 10.0; // 10 bits par octet
+    n = 0;
+    if (!entier(ignorer, n))
+        return usage("--ignorer attend un nombre de demandes.");
+    o.ignorer = static_cast<int>(n);
+    if (!entier(arret, o.arret))
+        return usage("--arret attend un nombre d'octets.");
+    n = 0;
+    if (!entier(extra, n))
+        return usage("--extra attend un nombre d'octets.");
+    o.extra = static_cast<int>(n);
+    if (parseur.isSet(pause)) {
+        const QStringList p = parseur.value(pause).split(u':');
+        bool ok1 = false, ok2 = false;
+        if (p.size() == 2) {
+            o.pause_a = p[0].toLong(&ok1);
+            o.pause_ms = p[1].toInt(&ok2);
+        }
+        if (!ok1 || !ok2 || o.pause_a < 0 || o.pause_ms < 0)
+            return usage("--pause attend OCTET:MILLISECONDES.");
+    }
+    o.rapide = parseur.isSet(rapide);
+    o.muet = parseur.isSet(muet);
+    o.port = parseur.value(port);
+    const QString fichier_lqm = parseur.value(lqm), fichier_brut = parseur.value(brut);
 
-    if (!lqm.isEmpty()) {
-        if (!image_de_fichier_lqm(lqm, o.image))
+    if (!fichier_lqm.isEmpty()) {
+        if (!image_de_fichier_lqm(fichier_lqm, o.image))
             return 1;
-    } else if (!brut.isEmpty()) {
-        QFile f(brut);
+    } else if (!fichier_brut.isEmpty()) {
+        QFile f(fichier_brut);
         if (!f.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "Impossible d'ouvrir le fichier : %s\n", qPrintable(brut));
+            std::fprintf(stderr, "Impossible d'ouvrir le fichier : %s\n", qPrintable(fichier_brut));
             return 1;
         }
         o.image = f.readAll();
@@ -175,7 +178,7 @@ int main(int argc, char* argv[]) {
         }
     } else {
         Options_Generateur g;
-        g.graine = graine;
+        g.graine = graine_image;
         o.image = Generer_Image(g);
     }
     QByteArray envoi = o.image;
