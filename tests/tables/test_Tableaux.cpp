@@ -1,0 +1,294 @@
+#include "store/Declarations.h"
+#include "tables/Evenements.h"
+#include "tables/Lignes_Leq.h"
+#include "tables/Periode.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+struct Horodatage {
+    int annee, mois, jour, heure, minute;
+};
+
+void ecrire(std::int16_t* l, Horodatage h, int c4, int c7, int c8) {
+    const int valeurs[8] = {h.minute, h.heure, h.jour, c4, h.mois, h.annee - 2000, c7, c8};
+    std::copy(valeurs, valeurs + 8, l);
+}
+
+void periode(const QString& jour_debut, const QString& mois_debut, const QString& annee_debut,
+             const QString& jour_fin, const QString& mois_fin, const QString& annee_fin) {
+    auto& M = Magasin();
+    M.Jour_Debut = jour_debut, M.Mois_Debut = mois_debut, M.Annee_Debut = annee_debut;
+    M.Jour_Fin = jour_fin, M.Mois_Fin = mois_fin, M.Annee_Fin = annee_fin;
+}
+
+struct Tableaux : ::testing::Test {
+    void SetUp() override {
+        Magasin().reinitialiser();
+        Magasin().Tab_Leq.remplir(255);
+        Magasin().Tab_Evenements.remplir(255);
+    }
+    void TearDown() override { Magasin().reinitialiser(); }
+};
+
+// La recherche telle qu'elle s'écrivait d'abord : un cas par forme de période, puis la
+// première suite de lignes. « midi » : la période du graphique, de midi à midi.
+bool dedans_litteral(const std::int16_t* l, int ys, int ms, int ds, int ye, int me, int de,
+                     bool midi) {
+    const int y = 2000 + l[5], m = l[4], d = l[2], h = l[1];
+    auto apres_debut = [&] { return midi ? d > ds || (d == ds && h >= 12) : d >= ds; };
+    auto avant_fin = [&] { return midi ? d < de || (d == de && h <= 11) : d <= de; };
+    if (ys == ye && ms == me && ds == de)
+        return y == ys && m == ms && d == ds && apres_debut() && avant_fin();
+    if (ys == ye && ms == me && de > ds)
+        return y == ys && m == ms && apres_debut() && avant_fin();
+    if (ys == ye && me > ms)
+        return y == ys &&
+               ((m == ms && apres_debut()) || (m > ms && m < me) || (m == me && avant_fin()));
+    if (ye > ys)
+        return (y == ys && m == ms && apres_debut()) || (y == ys && m > ms) || (y > ys && y < ye) ||
+               (y == ye && m < me) || (y == ye && m == me && avant_fin());
+    return false;
+}
+
+template <typename Table>
+std::pair<int, int> recherche_litterale(const Table& t, int nb, int ys, int ms, int ds, int ye,
+                                        int me, int de, bool midi) {
+    int debut = 0, fin = 0;
+    for (int i = 1; i <= nb; ++i) {
+        const bool dedans = dedans_litteral(t.ligne(i), ys, ms, ds, ye, me, de, midi);
+        if (dedans && debut == 0)
+            debut = i;
+        if (!dedans && debut != 0) {
+            fin = i - 1;
+            break;
+        }
+    }
+    if (debut != 0 && fin == 0)
+        fin = nb;
+    return {debut, fin};
+}
+
+TEST_F(Tableaux, RechercheCommeLaProcedureCasParCas) {
+    auto& M = Magasin();
+    std::mt19937 alea(7);
+    auto un_de = [&](std::initializer_list<int> v) {
+        return *(v.begin() + std::uniform_int_distribution<int>(0, int(v.size()) - 1)(alea));
+    };
+    for (int essai = 0; essai < 1000; ++essai) {
+        const int remplies = un_de({0, 5, 30});
+        for (int i = 1; i <= 30; ++i)
+            for (auto* l : {M.Tab_Leq.ligne(i), M.Tab_Evenements.ligne(i)})
+                if (i > remplies)
+                    std::fill(l, l + 8, 255);
+                else
+                    ecrire(l,
+                           {un_de({2008, 2009}), un_de({1, 2, 12}), un_de({1, 2, 30, 31}),
+                            un_de({0, 11, 12, 23}), 0},
+                           1, 50, 0);
+        const int ys = un_de({2008, 2009}), ms = un_de({1, 2, 12}), ds = un_de({1, 2, 30, 31});
+        const int ye = un_de({2008, 2009}), me = un_de({1, 2, 12}), de = un_de({1, 2, 30, 31});
+        // Les textes tels que le dialogue les écrit, ou sans zéro en tête.
+        auto texte = [&](int n) {
+            return essai % 2 ? QString::number(n) : QStringLiteral("%1").arg(n, 2, 10, QChar(u'0'));
+        };
+        periode(texte(ds), texte(ms), texte(ys), texte(de), texte(me), texte(ye));
+        const int nb = un_de({remplies, remplies / 2, Nb_Lignes_Leq});
+        const auto attendu_leq = recherche_litterale(M.Tab_Leq, nb, ys, ms, ds, ye, me, de, false);
+        Recherche_Periode_Leq(nb);
+        ASSERT_EQ(std::make_pair(M.Index_Debut, M.Index_Fin), attendu_leq) << essai;
+        Recherche_Periode_Evenements();
+        ASSERT_EQ(std::make_pair(M.Index_Debut, M.Index_Fin),
+                  recherche_litterale(M.Tab_Evenements, Nb_Lignes_Evenements, ys, ms, ds, ye, me,
+                                      de, false));
+        std::int32_t debut = -1, fin = -1;
+        Periode_Evenements_Graph(debut, fin);
+        ASSERT_EQ(std::make_pair(debut, fin),
+                  recherche_litterale(M.Tab_Evenements, Nb_Lignes_Evenements, ys, ms, ds, ye, me,
+                                      de, true));
+    }
+}
+
+TEST_F(Tableaux, ExtractionDUnePeriodeAChevalSurDeuxAnnees) {
+    auto& M = Magasin();
+    int i = 0;
+    for (QDate d(2008, 12, 29); d <= QDate(2009, 1, 3); d = d.addDays(1))
+        for (int genre : {1, 10, 7})
+            ecrire(M.Tab_Leq.ligne(++i), {d.year(), d.month(), d.day(), 23, 59}, genre, 60, 0);
+    periode("30", "12", "2008", "02", "01", "2009");
+    Recherche_Periode_Leq(Nb_Lignes_Leq);
+    Extraction_Periode();
+    EXPECT_EQ(std::make_tuple(M.Index_Debut, M.Index_Fin, M.Nb_Leq1, M.Nb_Leq10, M.Tab_Leq10(4, 3)),
+              std::make_tuple(4, 15, 5, 5, std::int16_t{2}));
+    // Une période vide laisse les comptes à 1, même après une plus longue.
+    periode("04", "01", "2009", "04", "01", "2009");
+    Recherche_Periode_Leq(Nb_Lignes_Leq);
+    Extraction_Periode();
+    EXPECT_EQ(std::make_tuple(M.Index_Debut, M.Index_Fin, M.Nb_Leq1, M.Nb_Leq10),
+              std::make_tuple(0, 0, 1, 1));
+}
+
+// Les lignes d'une série ; « leq10 » choisit la table et le filtre.
+QStringList lignes_serie(std::initializer_list<Horodatage> serie, bool leq10) {
+    auto& M = Magasin();
+    auto& table = leq10 ? M.Tab_Leq10 : M.Tab_Leq1;
+    int i = 0;
+    for (const Horodatage& h : serie)
+        ecrire(table.ligne(++i), h, leq10 ? 10 : 1, 85, 0);
+    (leq10 ? M.Nb_Leq10 : M.Nb_Leq1) = i + 1;
+    QStringList lignes{QStringLiteral("déjà là")};
+    leq10 ? Liste_Leq10(lignes) : Liste_Leq1(lignes);
+    EXPECT_EQ(lignes.takeFirst(), QStringLiteral("déjà là"));
+    return lignes;
+}
+
+TEST_F(Tableaux, LignesLeq1EmpruntsEtSeparationDesJours) {
+    for (auto [unites, centaines, texte] :
+         {std::tuple{7, 1, "107"}, {7, 0, " 07"}, {85, 0, " 85"}}) {
+        const std::int16_t l[8] = {0, 0, 1, 1, 1, 8, std::int16_t(unites), std::int16_t(centaines)};
+        EXPECT_EQ(Texte_Niveau(l), QString::fromUtf8(texte));
+    }
+    EXPECT_EQ(lignes_serie({{2008, 3, 1, 0, 0}}, false),
+              QStringList{"        Le  Vendredi  29   Février   2008  de  23 h. 59  à  00 h. 00   "
+                          ":  Niveau Leq 1 =   85 dB."});
+    const struct {
+        Horodatage fin;
+        const char* debut;
+    } cas[] = {{{2009, 3, 1, 0, 0}, " Samedi   28   Février   2009  de  23 h. 59"},
+               {{2009, 1, 1, 0, 0}, "Mercredi  31  Décembre   2008  de  23 h. 59"},
+               {{2008, 3, 5, 10, 0}, "Mercredi  05    Mars     2008  de  09 h. 59"}};
+    for (const auto& c : cas)
+        EXPECT_TRUE(lignes_serie({c.fin}, false)[0].contains(QString::fromUtf8(c.debut)))
+            << c.debut;
+    // Le jour change après la ligne qui finit à 00 h. 00, et après un trou de la nuit.
+    const QStringList l = lignes_serie(
+        {{2008, 3, 4, 23, 59}, {2008, 3, 5, 0, 0}, {2008, 3, 5, 0, 1}, {2008, 3, 6, 0, 5}}, false);
+    ASSERT_EQ(l.size(), 6);
+    EXPECT_TRUE(l[1].contains(QStringLiteral("04    Mars     2008  de  23 h. 59  à  00 h. 00")));
+    EXPECT_EQ(QStringList({l[2], l[4]}), QStringList({"", ""}));
+    EXPECT_FALSE(l[3].isEmpty() || l[5].isEmpty());
+}
+
+TEST_F(Tableaux, LignesLeq10DebutSelonLEcart) {
+    // Série régulière : chaque ligne part de la précédente ; celle de 00 h. 00 porte la
+    // nouvelle date et la ligne vide la précède.
+    QStringList l =
+        lignes_serie({{2008, 3, 4, 23, 40}, {2008, 3, 4, 23, 50}, {2008, 3, 5, 0, 0}}, true);
+    ASSERT_EQ(l.size(), 4);
+    EXPECT_TRUE(l[0].endsWith(QStringLiteral("de  23 h. 30  à  23 h. 40   :  Niveau Leq 10 =   "
+                                             "85 dB.")));
+    EXPECT_TRUE(l[1].contains(QStringLiteral("de  23 h. 40  à  23 h. 50")));
+    EXPECT_TRUE(l[2].isEmpty());
+    EXPECT_TRUE(
+        l[3].contains(QStringLiteral("Mercredi  05    Mars     2008  de  23 h. 50  à  00")));
+    // 20 et 11 minutes d'écart : les dix minutes avant l'horodatage ; 10 : la suite régulière.
+    const struct {
+        int minute;
+        const char* debut;
+    } cas[] = {{20, "de  14 h. 10  à  14 h. 20"},
+               {11, "de  14 h. 01  à  14 h. 11"},
+               {10, "de  14 h. 00  à  14 h. 10"}};
+    for (const auto& c : cas) {
+        l = lignes_serie({{2008, 3, 5, 14, 0}, {2008, 3, 5, 14, c.minute}}, true);
+        ASSERT_EQ(l.size(), 2);
+        EXPECT_TRUE(l[1].contains(QString::fromUtf8(c.debut))) << c.minute;
+    }
+    // Après une coupure, l'intervalle de 00 h. 00 reste sur la veille : ligne vide après.
+    l = lignes_serie({{2008, 3, 4, 22, 0}, {2008, 3, 5, 0, 0}, {2008, 3, 5, 0, 10}}, true);
+    ASSERT_EQ(l.size(), 4);
+    EXPECT_TRUE(l[1].contains(QStringLiteral("04    Mars     2008  de  23 h. 50")));
+    EXPECT_TRUE(l[2].isEmpty());
+}
+
+TEST_F(Tableaux, ContenuDuTableauLeqSelonLesDonnees) {
+    auto& M = Magasin();
+    periode("05", "03", "2008", "06", "03", "2008");
+    Contenu_Tableau_Leq c = Tableau_Leq();
+    EXPECT_EQ(c.Label_Entete10, QStringLiteral("Tableau des valeurs Leq10 du Mercredi 05   Mars   "
+                                               " 2008 au  Jeudi   06   Mars    2008 :"));
+    EXPECT_EQ(c.Label_Entete1, QString(c.Label_Entete10).replace("Leq10", "Leq1"));
+    const Liste_Affichee aucune_leq1 = c.List_Leq1;
+    ASSERT_EQ(aucune_leq1.lignes.size(), 6);
+    EXPECT_EQ(aucune_leq1.lignes.mid(0, 5), QStringList(5, QString()));
+    EXPECT_EQ(std::make_tuple(aucune_leq1.points, aucune_leq1.gras), std::make_tuple(12, true));
+    EXPECT_EQ(c.List_Leq10.lignes[5], "       Aucune valeur Leq10 relevée pour cette période !!!");
+    EXPECT_EQ(std::make_tuple(c.Cmd_Print_Visible, c.Cmd_New_Tableau_Gauche),
+              std::make_tuple(false, 5850));
+
+    // Des Leq1 seulement : message Leq10 à huit blancs, bouton d'impression montré.
+    ecrire(M.Tab_Leq.ligne(1), {2008, 3, 6, 14, 5}, 1, 85, 0);
+    c = Tableau_Leq();
+    EXPECT_EQ(c.List_Leq10.lignes[5], "        Aucune valeur Leq10 relevée pour cette période !!!");
+    EXPECT_EQ(c.List_Leq1.lignes.size(), 1);
+    EXPECT_TRUE(c.Cmd_Print_Visible);
+    EXPECT_EQ(c.Cmd_New_Tableau_Gauche, 0);
+    // Des Leq10 seulement : le message Leq1 de la période vide.
+    M.Tab_Leq(1, 4) = 10;
+    c = Tableau_Leq();
+    EXPECT_EQ(c.List_Leq1, aucune_leq1);
+    EXPECT_EQ(c.List_Leq10.lignes.size(), 1);
+    // Une ligne d'une autre sorte : des listes vides, sans message.
+    M.Tab_Leq(1, 4) = 7;
+    c = Tableau_Leq();
+    EXPECT_TRUE(c.List_Leq1.lignes.isEmpty() && c.List_Leq10.lignes.isEmpty());
+}
+
+TEST_F(Tableaux, TableauDesEvenements) {
+    auto& M = Magasin();
+    periode("05", "03", "2008", "05", "03", "2008");
+    Contenu_Tableau_Evenements c = Tableau_Evenements();
+    EXPECT_EQ(c.Label_Entete,
+              QStringLiteral("Tableau des événements du Mercredi 05   Mars    2008 :"));
+    ASSERT_EQ(c.List_Evenements.lignes.size(), 6);
+    EXPECT_EQ(c.List_Evenements.lignes[5],
+              "      Aucun événement enregistré pour cette période !!!");
+    EXPECT_EQ(std::make_tuple(c.Cmd_Print_Visible, c.Cmd_New_Tableau_Gauche,
+                              c.List_Evenements.points, c.List_Evenements.gras),
+              std::make_tuple(false, 6630, 12, true));
+
+    // Lignes non listées (plusieurs bits, deux colonnes) : ni ligne ni séparation de trop.
+    ecrire(M.Tab_Evenements.ligne(1), {2008, 3, 5, 9, 3}, 0, 3, 0);
+    ecrire(M.Tab_Evenements.ligne(2), {2008, 3, 5, 9, 4}, 0, 0, 2);
+    ecrire(M.Tab_Evenements.ligne(3), {2008, 3, 5, 23, 0}, 0, 8, 0);
+    ecrire(M.Tab_Evenements.ligne(4), {2008, 3, 6, 1, 0}, 0, 4, 4);
+    ecrire(M.Tab_Evenements.ligne(5), {2008, 3, 6, 2, 0}, 0, 0, 8);
+    periode("05", "03", "2008", "06", "03", "2008");
+    c = Tableau_Evenements();
+    EXPECT_EQ(c.List_Evenements.lignes,
+              QStringList({"      Le  Mercredi  05    Mars     2008   à   09 h. 04   :   "
+                           "Calibration Effectuée.",
+                           "      Le  Mercredi  05    Mars     2008   à   23 h. 00   :   "
+                           "ByPass Activé.",
+                           "",
+                           "      Le   Jeudi    06    Mars     2008   à   02 h. 00   :   "
+                           "ByPass Désactivé."}));
+    EXPECT_EQ(std::make_tuple(c.Cmd_Print_Visible, c.Cmd_New_Tableau_Gauche,
+                              c.List_Evenements.points, c.List_Evenements.gras),
+              std::make_tuple(true, 5760, 8, false));
+}
+
+TEST_F(Tableaux, EvenementsDuGraphiqueDeMidiAMidi) {
+    auto& M = Magasin();
+    periode("05", "03", "2008", "06", "03", "2008");
+    QStringList l{QStringLiteral("déjà là")};
+    EXPECT_TRUE(Liste_Evenements_Graph(l));
+    EXPECT_EQ(l, QStringList(
+                     {"déjà là", "", "", "    Aucun événement enregistré pour cette période!!!"}));
+    const Horodatage heures[] = {{2008, 3, 4, 23, 0},  {2008, 3, 5, 11, 30}, {2008, 3, 5, 12, 0},
+                                 {2008, 3, 6, 11, 59}, {2008, 3, 6, 12, 0},  {2008, 3, 7, 0, 0}};
+    for (int i = 1; i <= 6; ++i)
+        ecrire(M.Tab_Evenements.ligne(i), heures[i - 1], 0, 0, i == 4 ? 2 : 32);
+    M.Index_Debut = M.Index_Fin = 99;
+    l.clear();
+    EXPECT_FALSE(Liste_Evenements_Graph(l));
+    EXPECT_EQ(l, QStringList(
+                     {"   Le  Mercredi  05    Mars     2008   à   12 h. 00   :   Capteur n°1.", "",
+                      "   Le   Jeudi    06    Mars     2008   à   11 h. 59   :   "
+                      "Défaut Niveau Capteur."}));
+    EXPECT_EQ(std::make_pair(M.Index_Debut, M.Index_Fin), std::make_pair(99, 99));
+}
+
+} // namespace
