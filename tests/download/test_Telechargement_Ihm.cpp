@@ -1,17 +1,15 @@
 #include "support/Environnement_Ihm.h"
+#include "support/Liaison_Comptee.h"
 #include "support/Simulateur.h"
 
 #include "download/Ports_Serie.h"
 #include "download/Telechargement.h"
-#include "shell/Etat_Principal.h"
-#include "shell/Fenetres.h"
-#include "shell/frmMain.h"
+#include "shell/Choix_Donnees.h"
 #include "store/Declarations.h"
 
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace {
 
@@ -20,7 +18,13 @@ protected:
     void SetUp() override {
         Environnement_Ihm::SetUp();
         plateforme_test.attentes_reelles = true;
+        Installer_Liaison(&comptee);
     }
+    void TearDown() override {
+        Installer_Liaison(nullptr);
+        Environnement_Ihm::TearDown();
+    }
+    Liaison_Comptee comptee;
     // Choisit « Nouvelles Données » pour la vue demandée et valide.
     void demander(const char* menu, Simulateur& simulateur) {
         ASSERT_FALSE(simulateur.chemin().isEmpty());
@@ -46,7 +50,6 @@ TEST_F(Telechargement_Fenetres, UnTelechargementReussiOuvreLaVueEtLaSauvegarde) 
     EXPECT_TRUE(attente_visible);
     EXPECT_TRUE(plateforme_test.messages.empty());
     EXPECT_TRUE(Magasin().Donnees_Chargees);
-    EXPECT_EQ(Magasin().Num_Serie, QStringLiteral("7041235987"));
     EXPECT_TRUE(chargee("frmInGraphique_v5"));
     // Son chargement a fermé la fenêtre de progression et le dialogue caché.
     EXPECT_FALSE(chargee("frmWait"));
@@ -56,67 +59,17 @@ TEST_F(Telechargement_Fenetres, UnTelechargementReussiOuvreLaVueEtLaSauvegarde) 
 
 TEST_F(Telechargement_Fenetres, FermerLaFenetreDeProgressionInterromptLeTelechargement) {
     Simulateur simulateur({"--rapide", "--pause", "40000:10000"});
-    QTimer::singleShot(1200, [this] {
+    comptee.quand_recu(4000, [this] {
         fenetre("frmWait")->findChild<QPushButton*>(QStringLiteral("Cmd_Annuler"))->click();
     });
     demander("mnuTab_Leq", simulateur);
     vider_evenements();
     ASSERT_EQ(plateforme_test.messages.size(), 1u);
     EXPECT_EQ(plateforme_test.messages[0].titre,
-              QStringLiteral("Téléchargement des données interrompu !!!"));
-    EXPECT_FALSE(Magasin().Donnees_Chargees);
+              Message_Echec(Issue_Telechargement::Interrompu).titre);
     EXPECT_FALSE(action("mnuSave_As")->isEnabled());
     EXPECT_FALSE(chargee("frmData_Type"));
     EXPECT_FALSE(chargee("frmInTableau"));
-}
-
-TEST_F(Telechargement_Fenetres, UnAutreMenuPendantLeTelechargementNeLaissePasDeFantome) {
-    Simulateur simulateur({"--rapide", "--pause", "40000:10000"});
-    // L'utilisateur choisit une autre vue : le téléchargement s'arrête, le nouveau dialogue
-    // reste ouvert et ne propose pas de second téléchargement.
-    bool transfert_propose = true;
-    QTimer::singleShot(1200, [&] {
-        action("mnuEvenements")->trigger();
-        transfert_propose = fenetre("frmData_Type")
-                                ->findChild<QRadioButton*>(QStringLiteral("Option_New_Transfert"))
-                                ->isEnabled();
-    });
-    demander("mnuTab_Leq", simulateur);
-    vider_evenements();
-    EXPECT_FALSE(transfert_propose);
-    EXPECT_FALSE(Telechargement_En_Cours());
-    EXPECT_TRUE(chargee("frmData_Type")) << "le nouveau dialogue n'est pas fermé par l'ancien";
-    EXPECT_EQ(Magasin().Type_Affichage, QStringLiteral("Tableau Evénements"));
-    EXPECT_FALSE(Magasin().Donnees_Chargees);
-}
-
-TEST_F(Telechargement_Fenetres, QuitterPendantUnTelechargement) {
-    Simulateur simulateur({"--pause", "2000:20000"});
-    Ports_Serie::Definir_Chemins({simulateur.chemin()});
-    Magasin().Num_Port = 1;
-    bool revenu = false;
-    QTimer::singleShot(0, [&] {
-        action("mnuTab_Leq")->trigger();
-        QWidget* d = fenetre("frmData_Type");
-        d->findChild<QRadioButton*>(QStringLiteral("Option_New_Transfert"))->click();
-        d->findChild<QPushButton*>(QStringLiteral("Cmd_Ok"))->click();
-        revenu = true;
-    });
-    QTimer::singleShot(1500, action("mnuQuitter"), &QAction::trigger);
-    QTimer garde_fou;
-    garde_fou.setSingleShot(true);
-    bool expire = false;
-    QObject::connect(&garde_fou, &QTimer::timeout, [&] {
-        expire = true;
-        QCoreApplication::quit();
-    });
-    garde_fou.start(15000);
-    QCoreApplication::exec();
-    EXPECT_FALSE(expire);
-    EXPECT_TRUE(revenu);
-    EXPECT_TRUE(plateforme_test.messages.empty()) << "rien à dire à qui s'en va";
-    EXPECT_FALSE(principale()->isVisible());
-    EXPECT_FALSE(Telechargement_En_Cours());
 }
 
 } // namespace

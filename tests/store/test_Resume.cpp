@@ -1,5 +1,6 @@
 #include "store/Declarations.h"
 #include "store/Resume.h"
+#include "support/Outil.h"
 #include "support/Simulateur.h"
 
 #include <QCoreApplication>
@@ -23,14 +24,10 @@ TEST(Resume, HuitLignes) {
     for (int i = 0; i < 4; ++i)
         std::copy(lignes[i], lignes[i] + 8, M.Tab_Leq.ligne(i + 1));
     M.Tab_Evenements.remplir(255);
-    M.Tab_Evenements(1, 1) = 0, M.Tab_Evenements(1, 2) = 0, M.Tab_Evenements(1, 3) = 1;
-    M.Tab_Evenements(1, 5) = 1, M.Tab_Evenements(1, 6) = 8, M.Tab_Evenements(1, 7) = 4;
-    M.Tab_Evenements(1, 8) = 0;
     M.Tab_Parametres.remplir(255);
-    for (int j : {1, 2})
-        M.Tab_Parametres(1, j) = 0;
-    M.Tab_Parametres(1, 3) = M.Tab_Parametres(1, 5) = 1;
-    M.Tab_Parametres(1, 6) = 8;
+    const std::int16_t horodatage[8] = {0, 0, 1, 0, 1, 8, 4, 0};
+    std::copy(horodatage, horodatage + 8, M.Tab_Evenements.ligne(1));
+    std::copy(horodatage, horodatage + 6, M.Tab_Parametres.ligne(1));
     M.Tab_Config(2361) = 12;
     M.Date_Recuperation = QStringLiteral("12/03/2008");
     M.Heure_Recuperation = QStringLiteral("16:42");
@@ -44,39 +41,10 @@ TEST(Resume, HuitLignes) {
                                     "Première valeur : 03/04/2008 14:05",
                                     "Dernière valeur : 03/04/2008 14:12",
                                 }));
-    M.reinitialiser();
     M.Tab_Leq.remplir(255);
-    EXPECT_EQ(Lignes_Resume(M)[6], QStringLiteral("Première valeur : aucune"));
-    EXPECT_EQ(Lignes_Resume(M)[7], QStringLiteral("Dernière valeur : aucune"));
+    EXPECT_EQ(Lignes_Resume(M).mid(6),
+              (QStringList{"Première valeur : aucune", "Dernière valeur : aucune"}));
     M.reinitialiser();
-}
-
-// L'outil lui-même, comme un utilisateur le lance.
-struct Sortie {
-    int code;
-    QString sortie, erreur;
-};
-Sortie outil(const QStringList& arguments, int attente_ms = 60000) {
-    QProcess p;
-    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lqm-outil"), arguments);
-    if (!p.waitForFinished(attente_ms))
-        return {-1, {}, QStringLiteral("lqm-outil ne s'est pas arrêté")};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-TEST(Outil, ResumeDUnFichierGenere) {
-    QTemporaryDir dossier;
-    const QString fichier = dossier.filePath(QStringLiteral("exemple.lqm"));
-    ASSERT_EQ(outil({"generer", "--graine", "1", fichier}).code, 0);
-    const Sortie s = outil({"resume", fichier});
-    EXPECT_EQ(s.code, 0);
-    const QStringList lignes = s.sortie.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lignes.size(), 8);
-    EXPECT_EQ(lignes[0], QStringLiteral("Numéro de série : 7041235987"));
-    EXPECT_EQ(lignes[1], QStringLiteral("Récupération : 12/03/2008 à 10:02"));
-    EXPECT_EQ(lignes[7], QStringLiteral("Dernière valeur : 12/03/2008 10:00"));
-    EXPECT_TRUE(s.erreur.isEmpty());
 }
 
 TEST(Outil, FichierRefuseEtCommandesMalFormees) {
@@ -86,65 +54,63 @@ TEST(Outil, FichierRefuseEtCommandesMalFormees) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("pas un fichier du LQM");
     f.close();
-    Sortie s = outil({"resume", faux});
-    EXPECT_EQ(s.code, 1);
-    EXPECT_TRUE(s.sortie.isEmpty());
+    Resultat_Outil s = outil({"resume", faux});
+    EXPECT_TRUE(s.code == 1 && s.sortie.isEmpty());
     EXPECT_EQ(s.erreur, QStringLiteral("Ce fichier n'est pas un fichier de LQM 70-4 !!!!\n"));
+    // Le fichier généré, résumé.
+    const QString genere = dossier.filePath(QStringLiteral("exemple.lqm"));
+    ASSERT_EQ(outil({"generer", "--graine", "1", genere}).code, 0);
+    s = outil({"resume", genere});
+    EXPECT_TRUE(s.code == 0 && s.erreur.isEmpty());
+    const QStringList lignes = s.sortie.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 8);
+    EXPECT_EQ(lignes[1], QStringLiteral("Récupération : 12/03/2008 à 10:02"));
+    EXPECT_EQ(lignes[7], QStringLiteral("Dernière valeur : 12/03/2008 10:00"));
 
     // Erreur d'usage : code 2, le message puis l'aide sur la sortie d'erreur, rien d'écrit.
     const struct {
         QStringList arguments;
         const char* message;
     } cas[] = {
-        {{}, "Aucune commande."},
         {{"inconnue"}, "Commande inconnue : inconnue"},
         {{"--vite", "resume", faux}, "Option inconnue : --vite"},
         {{"resume"}, "La commande resume attend un fichier .lqm."},
         {{"resume", faux, "autre.lqm"}, "Argument inattendu : autre.lqm"},
         {{"generer", "x.lqm", "--graine", "-1"}, "La graine doit être un entier positif."},
-        {{"telecharger", "x.lqm", "--port"}, "L'option --port attend une valeur."},
         {{"telecharger", "x.lqm"}, "La commande telecharger attend --port CHEMIN."},
     };
     for (const auto& c : cas) {
         s = outil(c.arguments);
-        EXPECT_EQ(s.code, 2) << c.message;
-        EXPECT_TRUE(s.erreur.startsWith(QString::fromUtf8(c.message) + QStringLiteral("\n\n")))
-            << s.erreur.toStdString();
-        EXPECT_TRUE(s.sortie.isEmpty());
+        EXPECT_TRUE(s.code == 2 && s.sortie.isEmpty() &&
+                    s.erreur.startsWith(QString::fromUtf8(c.message) + QStringLiteral("\n\n")))
+            << s.code << s.erreur.toStdString();
     }
     EXPECT_FALSE(QFile::exists(QStringLiteral("x.lqm")));
 
     // L'aide de l'outil nomme ses commandes ; --help après une commande donne la sienne.
     s = outil({"--help"});
-    EXPECT_EQ(s.code, 0);
-    EXPECT_TRUE(s.sortie.contains(QStringLiteral("\n  telecharger ")));
+    EXPECT_TRUE(s.code == 0 && s.sortie.contains(QStringLiteral("\n  telecharger ")));
     s = outil({"telecharger", "x.lqm", "--help"});
-    EXPECT_EQ(s.code, 0);
-    EXPECT_TRUE(s.sortie.startsWith(QStringLiteral("Utilisation : lqm-outil telecharger ")));
+    EXPECT_TRUE(s.code == 0 &&
+                s.sortie.startsWith(QStringLiteral("Utilisation : lqm-outil telecharger ")));
 }
 
-// Le téléchargement, le fichier avant ou après les options.
-TEST(Outil, TelechargerAvecLeSimulateur) {
+// Le téléchargement, le fichier avant ou après les options ; coupé ou interrompu, rien n'est écrit.
+TEST(Outil, TelechargerCoupeOuInterrompuAvecLeSimulateur) {
     QTemporaryDir dossier;
-    const QString fichier = dossier.filePath(QStringLiteral("telecharge.lqm"));
+    QString fichier = dossier.filePath(QStringLiteral("telecharge.lqm"));
     Simulateur simulateur({"--rapide"});
-    const Sortie s = outil({"telecharger", fichier, "--port", simulateur.chemin()});
-    EXPECT_EQ(s.code, 0) << s.erreur.toStdString();
-    EXPECT_TRUE(s.sortie.isEmpty());
-    EXPECT_TRUE(s.erreur.contains(QStringLiteral("100 %")));
-    const Sortie r = outil({"resume", fichier});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_TRUE(r.sortie.startsWith(QStringLiteral("Numéro de série : 7041235987\n")));
-}
-
-TEST(Outil, TelechargerCoupeOuInterrompu) {
-    QTemporaryDir dossier;
-    const QString fichier = dossier.filePath(QStringLiteral("rien.lqm"));
+    const Resultat_Outil reussi = outil({"telecharger", fichier, "--port", simulateur.chemin()});
+    EXPECT_EQ(reussi.code, 0) << reussi.erreur.toStdString();
+    EXPECT_TRUE(reussi.erreur.contains(QStringLiteral("100 %")));
+    EXPECT_TRUE(outil({"resume", fichier})
+                    .sortie.startsWith(QStringLiteral("Numéro de série : 7041235987\n")));
+    fichier = dossier.filePath(QStringLiteral("rien.lqm"));
     {
         // L'appareil se tait en pleine réception : personne n'est là pour annuler.
         Simulateur coupe({"--rapide", "--arret", "30000"});
-        const Sortie s = outil(
-            {"telecharger", "--port", coupe.chemin(), "--delai-silence", "1000", fichier}, 20000);
+        const Resultat_Outil s =
+            outil({"telecharger", "--port", coupe.chemin(), "--delai-silence", "1000", fichier});
         EXPECT_EQ(s.code, 1);
         EXPECT_TRUE(s.erreur.contains(QStringLiteral("Problème de transmission !!!")))
             << s.erreur.toStdString();

@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <utility>
 
-// Le tri d'origine, tel quel : validation puis cinq passes de tri par sélection en
-// O(N²). Sert d'oracle aux tests et de référence aux mesures. Écrit sans rien emprunter
-// au tri rapide (ni ses règles de validité) pour rester un témoin indépendant.
+// Le tri d'origine, tel quel (validation, cinq passes de sélection en O(N²)) : oracle des
+// tests et référence des mesures, sans rien emprunter au tri rapide.
 inline void Classer_Litteral(std::int16_t* lignes, std::size_t n, std::size_t colonnes,
                              bool teste_colonnes_7_8, const Rappels_Classement& rappels) {
     auto cell = [&](std::size_t ligne, std::size_t colonne) -> std::int16_t& {
@@ -27,9 +26,7 @@ inline void Classer_Litteral(std::int16_t* lignes, std::size_t n, std::size_t co
     const std::size_t cles[5] = {6, 5, 3, 2, 1};
     for (int passe = 0; passe < 5; ++passe) {
         bool arret = false;
-        for (std::size_t k = 1; k + 1 <= n; ++k) {
-            if (k == n)
-                break;
+        for (std::size_t k = 1; k < n; ++k) {
             rappels.evenements();
             if (rappels.abandon()) {
                 arret = true;

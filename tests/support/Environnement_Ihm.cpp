@@ -21,8 +21,10 @@ void Environnement_Ihm::SetUp() {
     Installer_Plateforme(&plateforme_test);
     // Jamais les ports de la machine de test : seulement ceux que le test donne.
     Ports_Serie::Activer_Enumeration(false);
-    Ports_Serie::Definir_Chemins(chemins_ports());
+    Ports_Serie::Definir_Chemins({});
     Fenetres::instance().Charger(Id_Fenetre::frmMain);
+    // L'attente de l'accueil, sautée par la plateforme scriptée, n'est pas le sujet des tests.
+    plateforme_test.attentes.clear();
 }
 
 void Environnement_Ihm::TearDown() {

@@ -15,9 +15,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Les ports série que le test donne au programme, comme avec --port (aucun par défaut).
-    virtual QStringList chemins_ports() const { return {}; }
-
     frmMain* principale() const;
     QAction* action(const char* nom) const;
     QWidget* fenetre(const char* nom) const;

@@ -20,7 +20,6 @@ public:
     // Réponses des dialogues de fichier, dans l'ordre ; nullopt = Annuler. File vide = Annuler.
     std::deque<std::optional<QString>> reponses_fichier;
     QStringList noms_proposes;
-    QStringList filtres;
     bool sablier = false;
     // Appelé pendant chaque message, comme si la boîte modale laissait tourner les événements.
     std::function<void(const Message_Affiche&)> pendant_message;
@@ -38,13 +37,14 @@ public:
 
     void Sablier(bool actif) override { sablier = actif; }
     // Par défaut, les attentes ne font que laisser passer les événements : les tests ne
-    // dorment pas. Les tests de bout en bout avec le simulateur attendent pour de vrai.
+    // dorment pas. Avec le simulateur, une attente qui guette ses octets (condition d'arrêt)
+    // est réelle ; la pause d'affichage de fin, sans condition, reste notée et sautée.
     bool attentes_reelles = false;
     void Attendre_Ms(int ms, const std::function<bool()>& arret = {}) override {
         attentes.push_back(ms);
         if (pendant_attente)
             pendant_attente(ms);
-        if (attentes_reelles)
+        if (attentes_reelles && arret)
             Plateforme::Attendre_Ms(ms, arret);
         else
             DoEvents();
@@ -64,16 +64,12 @@ public:
     std::unique_ptr<Imprimante> Dialogue_Imprimante() override { return nullptr; }
 
 private:
-    std::optional<QString> repondre(const QString& nom, const QString& filtre) {
+    std::optional<QString> repondre(const QString& nom, const QString&) {
         noms_proposes << nom;
-        filtres << filtre;
         if (reponses_fichier.empty())
             return std::nullopt;
-        const bool annule = !reponses_fichier.front().has_value();
-        const QString chemin = annule ? QString() : *reponses_fichier.front();
+        const auto reponse = reponses_fichier.front();
         reponses_fichier.pop_front();
-        if (annule)
-            return std::nullopt;
-        return chemin;
+        return reponse;
     }
 };

@@ -24,24 +24,6 @@ Pseudo_Terminal::~Pseudo_Terminal() {
         ::close(maitre_);
 }
 
-bool Pseudo_Terminal::ecrire(const QByteArray& octets) {
-    qsizetype envoyes = 0;
-    while (envoyes < octets.size()) {
-        const ssize_t n = ::write(maitre_, octets.constData() + envoyes,
-                                  static_cast<size_t>(octets.size() - envoyes));
-        if (n > 0) {
-            envoyes += n;
-            continue;
-        }
-        if (n < 0 && errno != EAGAIN && errno != EINTR)
-            return false;
-        pollfd p{maitre_, POLLOUT, 0};
-        if (::poll(&p, 1, 5000) <= 0)
-            return false;
-    }
-    return true;
-}
-
 void Pseudo_Terminal::pousser(const QByteArray& octets, qsizetype& position) {
     while (position < octets.size()) {
         const ssize_t n = ::write(maitre_, octets.constData() + position,

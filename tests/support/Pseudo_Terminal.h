@@ -15,8 +15,6 @@ public:
     bool valide() const { return maitre_ >= 0; }
     QString chemin() const { return chemin_; }
 
-    // Écrit tout, en attendant que le programme lise si le tampon du terminal est plein.
-    bool ecrire(const QByteArray& octets);
     // Écrit sans attendre ce que le terminal accepte à partir de « position », qui avance.
     void pousser(const QByteArray& octets, qsizetype& position);
     // Lit ce qui est arrivé côté maître, en attendant au plus « attente_ms ».
