@@ -54,7 +54,11 @@ void Fenetre_Base::Double_Clic(QWidget* controle, std::function<void()> action) 
 bool Fenetre_Base::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::KeyPress && action_entree_) {
         const int touche = static_cast<QKeyEvent*>(evenement)->key();
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+        // Dans une fenêtre surgissante (le calendrier d'un sélecteur de date), Entrée choisit
+        // le jour ou l'année : elle ne valide pas le dialogue.
+        const auto* cible = qobject_cast<QWidget*>(objet);
+        const bool surgissante = cible && cible->window()->windowType() == Qt::Popup;
+        if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && !surgissante) {
             action_entree_();
             return true;
         }

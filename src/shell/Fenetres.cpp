@@ -1,12 +1,19 @@
 #include "shell/Fenetres.h"
 
 #include "download/frmWait.h"
+#include "graphs/frmInGraphique_v5.h"
+#include "parameters/frmParametres_v4.h"
 #include "shell/Fenetre_Base.h"
 #include "shell/Fenetre_Provisoire.h"
+#include "shell/frmAbout.h"
 #include "shell/frmData_Type.h"
 #include "shell/frmMain.h"
 #include "shell/frmPort.h"
+#include "shell/frmStart.h"
 #include "store/frmWait_Save.h"
+#include "tables/frmInTableau.h"
+#include "tables/frmTableau_Evenements.h"
+#include "tables/frmTableau_Leq_V5.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -34,22 +41,22 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
     case Id_Fenetre::frmWait_Save:
         return new frmWait_Save;
     case Id_Fenetre::frmInTableau:
-        return new Fenetre_Provisoire(id, QStringLiteral("Paramètres du tableau"));
+        return new frmInTableau;
     case Id_Fenetre::frmInGraphique_v5:
-        return new Fenetre_Provisoire(id, QStringLiteral("Paramètres du graphique"));
+        return new frmInGraphique_v5;
     case Id_Fenetre::frmTableau_Leq_V5:
-        return new Fenetre_Provisoire(id, QStringLiteral("Tableau des valeurs Leq."));
+        return new frmTableau_Leq_V5;
     case Id_Fenetre::frmTableau_Evenements:
-        return new Fenetre_Provisoire(id, QStringLiteral("Tableau des événements"));
+        return new frmTableau_Evenements;
     case Id_Fenetre::frmGraphique_Leq:
         return new Fenetre_Provisoire(
             id, QStringLiteral("Graphique des relevés de niveaux de pression acoustique"));
     case Id_Fenetre::frmParametres_v4:
-        return new Fenetre_Provisoire(id, QStringLiteral("Paramètres du LQM 70-4"));
+        return new frmParametres_v4;
     case Id_Fenetre::frmStart:
-        return new Fenetre_Provisoire(id, QString(), false);
+        return new frmStart;
     case Id_Fenetre::frmAbout:
-        return new Fenetre_Provisoire(id, QString());
+        return new frmAbout;
     }
     return nullptr;
 }

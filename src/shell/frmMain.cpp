@@ -58,6 +58,8 @@ frmMain::frmMain() {
     Timer_Wait = new QTimer(this);
     Timer_Wait->setObjectName(QStringLiteral("Timer_Wait"));
     Timer_Wait->setInterval(3000);
+    // Précise : c'est son tick, et non l'échéance de secours de l'attente, qui clôt l'accueil.
+    Timer_Wait->setTimerType(Qt::PreciseTimer);
     connect(Timer_Wait, &QTimer::timeout, this, &frmMain::Timer_Wait_Timer);
 
     Fenetres::instance().Definir_Zone(zone_);
@@ -124,7 +126,9 @@ void frmMain::Form_Load() {
     M.Chaine_Temp.clear();
     M.Duree_Graph = 1;
     M.Tab_Jours_Graph.remplir(QStringLiteral("0"));
-    registre.Ouvrir(Id_Fenetre::frmPort);
+    // Quitter pendant l'accueil : la sortie est en route, on n'ouvre plus rien.
+    if (!Travail_Long::Sortie_Demandee())
+        registre.Ouvrir(Id_Fenetre::frmPort);
 }
 
 void frmMain::mnuPort_Click() {

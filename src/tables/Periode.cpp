@@ -36,34 +36,18 @@ Jour_Calendrier Jour_Fin_Periode() {
     return {Valeur_Entiere(M.Annee_Fin), Valeur_Entiere(M.Mois_Fin), Valeur_Entiere(M.Jour_Fin)};
 }
 
+bool Critere_Midi_A_Midi::operator()(const std::int16_t* ligne) const {
+    const Jour_Calendrier j = Jour_Ligne(ligne);
+    const int heure = ligne[1];
+    return (premier < j || (j == premier && heure >= 12)) &&
+           (j < dernier || (j == dernier && heure <= 11));
+}
+
 bool Periode_D_Un_Jour() {
     return Jour_Debut_Periode() == Jour_Fin_Periode();
 }
 
 namespace {
-
-// Première suite de lignes qui appartiennent à la période, comme Index_Debut / Index_Fin.
-// Les tables étant triées, cette suite est toute la période.
-template <typename Table, typename Critere>
-void Recherche(const Table& table, int nb_lignes, Critere dedans, std::int32_t& debut,
-               std::int32_t& fin) {
-    debut = 0;
-    fin = 0;
-    nb_lignes = std::clamp(nb_lignes, 0, static_cast<int>(Table::lignes));
-    for (int i = 1; i <= nb_lignes; ++i) {
-        if (dedans(table.ligne(i))) {
-            if (debut == 0)
-                debut = i;
-        } else if (debut != 0) {
-            fin = i - 1;
-            break;
-        }
-    }
-    if (debut != 0 && fin == 0)
-        fin = nb_lignes;
-    if (fin < debut)
-        debut = fin = 0;
-}
 
 void Recherche_Jours_Entiers(const auto& table, int nb_lignes) {
     auto& M = Magasin();
@@ -90,16 +74,8 @@ void Recherche_Periode_Evenements() {
 }
 
 void Periode_Evenements_Graph(std::int32_t& debut, std::int32_t& fin) {
-    const Jour_Calendrier premier = Jour_Debut_Periode(), dernier = Jour_Fin_Periode();
-    Recherche(
-        Magasin().Tab_Evenements, Nb_Lignes_Evenements,
-        [&](const std::int16_t* l) {
-            const Jour_Calendrier j = Jour_Ligne(l);
-            const int heure = l[1];
-            return (premier < j || (j == premier && heure >= 12)) &&
-                   (j < dernier || (j == dernier && heure <= 11));
-        },
-        debut, fin);
+    Recherche(Magasin().Tab_Evenements, Nb_Lignes_Evenements,
+              Critere_Midi_A_Midi{Jour_Debut_Periode(), Jour_Fin_Periode()}, debut, fin);
 }
 
 void Extraction_Periode() {
@@ -115,4 +91,54 @@ void Extraction_Periode() {
         else if (l[3] == Genre_Leq1)
             std::copy(l, l + 8, M.Tab_Leq1.ligne(M.Nb_Leq1++));
     }
+}
+
+namespace {
+QString deux_chiffres(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+QString quatre_chiffres(int n) {
+    return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+} // namespace
+
+void Ecrire_Debut_Periode(const QDate& date) {
+    auto& M = Magasin();
+    M.Jour_Debut = deux_chiffres(date.day());
+    M.Mois_Debut = deux_chiffres(date.month());
+    M.Annee_Debut = quatre_chiffres(date.year());
+}
+
+void Ecrire_Fin_Periode(const QDate& date) {
+    auto& M = Magasin();
+    M.Jour_Fin = deux_chiffres(date.day());
+    M.Mois_Fin = deux_chiffres(date.month());
+    M.Annee_Fin = quatre_chiffres(date.year());
+}
+
+bool Dates_Coherentes(const QDate& debut, const QDate& fin) {
+    return Jour_Calendrier{debut.year(), debut.month(), debut.day()} <=
+           Jour_Calendrier{fin.year(), fin.month(), fin.day()};
+}
+
+std::pair<QDate, QDate> Dates_Initiales(const QDate& aujourdhui) {
+    const auto& M = Magasin();
+    const bool vide = M.Jour_Debut.isEmpty() && M.Mois_Debut.isEmpty() && M.Annee_Debut.isEmpty() &&
+                      M.Jour_Fin.isEmpty() && M.Mois_Fin.isEmpty() && M.Annee_Fin.isEmpty();
+    if (vide)
+        return {aujourdhui, aujourdhui};
+    auto date = [&](const QString& j, const QString& m, const QString& a) {
+        const QDate d(Valeur_Entiere(a), Valeur_Entiere(m), Valeur_Entiere(j));
+        return d.isValid() ? d : aujourdhui;
+    };
+    return {date(M.Jour_Debut, M.Mois_Debut, M.Annee_Debut),
+            date(M.Jour_Fin, M.Mois_Fin, M.Annee_Fin)};
+}
+
+std::optional<QDate> Lire_Date(const QString& texte) {
+    // Jour et mois sur un ou deux chiffres, l'année sur quatre : 5/3/2008 vaut 05/03/2008.
+    const QDate date = QDate::fromString(texte.trimmed(), QStringLiteral("d/M/yyyy"));
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
 }

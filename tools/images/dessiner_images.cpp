@@ -121,57 +121,166 @@ void loupe(QPainter& p, const QString& texte, bool agrandir) {
     p.drawText(QRectF(22, 0, 18, 12), Qt::AlignCenter, texte);
 }
 
+// Logo du fabricant : un emblème rond (barres de niveau sous une onde) et le nom.
 void logo(QPainter& p, int largeur, int hauteur) {
+    const QColor marine(22, 46, 102);
+    const QPointF centre(29, hauteur / 2.0);
+    QRadialGradient degrade(centre + QPointF(-6, -7), 30);
+    degrade.setColorAt(0, QColor(58, 104, 190));
+    degrade.setColorAt(1, marine);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(degrade);
+    p.drawEllipse(centre, 25, 25);
+    // Barres d'un bargraphe, de plus en plus hautes, la dernière en rouge.
     p.setPen(Qt::NoPen);
-    p.setBrush(Bleu);
-    p.drawRoundedRect(QRectF(2, 2, largeur - 4, hauteur - 4), 8, 8);
-    // Trois ondes sonores.
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 3; ++i) {
-        p.setPen(QPen(QColor(255, 255, 255, 230 - 60 * i), 2.5));
-        p.drawArc(QRectF(8 - 6 * i, 16 - 6 * i, 16 + 12 * i, 28 + 12 * i), -50 * 16, 100 * 16);
+    const double hauteurs[] = {8, 13, 18, 24};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(i == 3 ? QColor(226, 60, 50) : QColor(255, 255, 255));
+        p.drawRoundedRect(QRectF(15 + 7.5 * i, centre.y() + 13 - hauteurs[i], 5, hauteurs[i]), 1,
+                          1);
     }
+    // L'onde qui passe au-dessus.
+    QPainterPath onde;
+    onde.moveTo(11, centre.y() - 9);
+    onde.cubicTo(19, centre.y() - 20, 28, centre.y() + 2, 47, centre.y() - 14);
+    p.setPen(QPen(QColor(255, 205, 60), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(onde);
+
     QFont police(QStringLiteral("Liberation Sans"));
-    police.setPixelSize(30);
-    police.setBold(true);
-    police.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    police.setPixelSize(27);
+    police.setWeight(QFont::Black);
+    police.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
     p.setFont(police);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(36, 0, largeur - 40, hauteur), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("TARVO"));
+    const QRectF zone(59, 4, largeur - 60, 38);
+    p.setPen(QColor(255, 255, 255, 170)); // léger liseré clair, comme un relief
+    p.drawText(zone.translated(1, 1), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("TARVO"));
+    p.setPen(marine);
+    p.drawText(zone, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("TARVO"));
+    // Filet rouge sous le nom, puis la signature.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(226, 60, 50));
+    p.drawRect(QRectF(60, 43, largeur - 64, 2.5));
+    QFont signature(QStringLiteral("Liberation Sans"));
+    signature.setPixelSize(8);
+    signature.setBold(true);
+    signature.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    p.setFont(signature);
+    p.setPen(marine);
+    p.drawText(QRectF(60, 46, largeur - 62, 11), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("ACOUSTIQUE"));
 }
 
+// Trou oblong d'une oreille de fixation.
+void trou_vis(QPainter& p, QPointF centre) {
+    p.setPen(QPen(QColor(150, 152, 160), 1));
+    p.setBrush(QColor(14, 14, 16));
+    p.drawRoundedRect(QRectF(centre.x() - 3.5, centre.y() - 2.5, 7, 5), 2.5, 2.5);
+}
+
+// Régulateur LQM 70-4 monté en baie 19 pouces, vu de trois quarts dessus : capot en
+// perspective, façade avec oreilles, afficheur, diodes et boutons.
 void rack(QPainter& p, int largeur, int hauteur) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(55, 58, 66));
-    p.drawRoundedRect(QRectF(1, 20, largeur - 2, hauteur - 40), 3, 3); // façade
-    p.setBrush(QColor(150, 150, 155));
-    for (int x : {4, largeur - 12}) // oreilles de fixation
-        p.drawRect(QRectF(x, 24, 8, hauteur - 48));
-    p.setBrush(QColor(20, 30, 20));
-    p.drawRect(QRectF(18, 30, 70, 26)); // afficheur
-    QFont police(QStringLiteral("Liberation Mono"));
-    police.setPixelSize(12);
-    police.setBold(true);
-    p.setFont(police);
-    p.setPen(QColor(120, 255, 120));
-    p.drawText(QRectF(18, 30, 70, 26), Qt::AlignCenter, QStringLiteral("92 dB"));
+    const double haut_facade = 56, bas_facade = hauteur - 4.0;
+    const double g = 2, d = largeur - 2.0;     // façade avec ses oreilles
+    const double cg = 15, cd = largeur - 15.0; // caisson
+    // Capot, qui fuit vers l'arrière.
+    QPolygonF capot;
+    capot << QPointF(cg, haut_facade) << QPointF(cd, haut_facade) << QPointF(cd - 14, 14)
+          << QPointF(cg + 14, 14);
+    QLinearGradient gris_capot(0, 14, 0, haut_facade);
+    gris_capot.setColorAt(0, QColor(120, 124, 132));
+    gris_capot.setColorAt(1, QColor(168, 172, 180));
+    p.setPen(QPen(QColor(40, 40, 46), 1));
+    p.setBrush(gris_capot);
+    p.drawPolygon(capot);
+    // Ouïes d'aération du capot.
+    p.setPen(QPen(QColor(80, 84, 92), 1.4, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 9; ++i) {
+        const double t = 0.3 + 0.05 * i;
+        const double y = 14 + t * (haut_facade - 14);
+        const double marge = 14 * (1 - t);
+        p.drawLine(QPointF(cd - marge - 40, y), QPointF(cd - marge - 8, y));
+    }
+
+    // Façade : aluminium anodisé noir, légèrement bombé par le dégradé.
+    QLinearGradient noir(0, haut_facade, 0, bas_facade);
+    noir.setColorAt(0, QColor(78, 80, 88));
+    noir.setColorAt(0.15, QColor(46, 48, 54));
+    noir.setColorAt(1, QColor(28, 29, 33));
+    p.setPen(QPen(QColor(12, 12, 14), 1));
+    p.setBrush(noir);
+    p.drawRect(QRectF(g, haut_facade, d - g, bas_facade - haut_facade));
+    // Oreilles de fixation, deux trous oblongs chacune.
+    p.setBrush(QColor(88, 90, 98));
+    for (double x : {g, d - 11}) {
+        p.setPen(QPen(QColor(12, 12, 14), 1));
+        p.drawRect(QRectF(x, haut_facade, 11, bas_facade - haut_facade));
+        trou_vis(p, QPointF(x + 5.5, haut_facade + 8));
+        trou_vis(p, QPointF(x + 5.5, bas_facade - 8));
+    }
+
+    // Afficheur à cristaux liquides.
+    const QRectF ecran(20, haut_facade + 9, 52, 19);
+    p.setPen(QPen(QColor(10, 10, 10), 1.5));
+    p.setBrush(QColor(30, 70, 40));
+    p.drawRect(ecran);
+    QFont chiffres(QStringLiteral("Liberation Mono"));
+    chiffres.setPixelSize(12);
+    chiffres.setBold(true);
+    p.setFont(chiffres);
+    p.setPen(QColor(150, 255, 140));
+    p.drawText(ecran, Qt::AlignCenter, QStringLiteral("94.5"));
+    QFont petit(QStringLiteral("Liberation Sans"));
+    petit.setPixelSize(6);
+    p.setFont(petit);
+    p.drawText(ecran.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("dB"));
+
+    // Diodes d'état : marche, dérivation, dépassement.
+    const QColor diodes[] = {QColor(70, 230, 70), QColor(250, 180, 30), QColor(235, 50, 45),
+                             QColor(235, 50, 45)};
+    for (int i = 0; i < 4; ++i) {
+        const QPointF c(82 + 8 * i, haut_facade + 12);
+        QRadialGradient lueur(c, 4.5);
+        lueur.setColorAt(0, diodes[i].lighter(150));
+        lueur.setColorAt(0.5, diodes[i]);
+        lueur.setColorAt(1, QColor(0, 0, 0, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(lueur);
+        p.drawEllipse(c, 4.5, 4.5);
+    }
+    // Boutons du menu.
+    for (int i = 0; i < 3; ++i) {
+        const QRectF bouton(80 + 11 * i, haut_facade + 22, 8, 6);
+        QLinearGradient relief(bouton.topLeft(), bouton.bottomLeft());
+        relief.setColorAt(0, QColor(215, 215, 220));
+        relief.setColorAt(1, QColor(130, 130, 138));
+        p.setPen(QPen(QColor(15, 15, 18), 0.8));
+        p.setBrush(relief);
+        p.drawRoundedRect(bouton, 1.5, 1.5);
+    }
+    // Prise du capteur, à droite.
+    p.setPen(QPen(QColor(15, 15, 18), 1));
+    p.setBrush(QColor(170, 170, 176));
+    p.drawEllipse(QPointF(124, haut_facade + 18), 6, 6);
+    p.setBrush(QColor(30, 30, 34));
+    p.drawEllipse(QPointF(124, haut_facade + 18), 3, 3);
+
+    // Sérigraphie.
+    QFont modele(QStringLiteral("Liberation Sans"));
+    modele.setPixelSize(10);
+    modele.setBold(true);
+    p.setFont(modele);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(20, haut_facade + 31, 70, 14), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("LQM 70-4"));
     QFont marque(QStringLiteral("Liberation Sans"));
-    marque.setPixelSize(10);
+    marque.setPixelSize(7);
     marque.setBold(true);
     p.setFont(marque);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(18, 60, 120, 14), Qt::AlignLeft, QStringLiteral("LQM 70-4 Nova"));
-    // Diodes : vert, orange, rouge.
-    const QColor diodes[] = {QColor(60, 220, 60), QColor(250, 170, 30), QColor(230, 50, 50)};
-    for (int i = 0; i < 3; ++i) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(diodes[i]);
-        p.drawEllipse(QPointF(100 + 10 * i, 37), 3, 3);
-    }
-    p.setBrush(QColor(190, 190, 195));
-    p.setPen(QPen(Qt::black, 1));
-    p.drawEllipse(QPointF(112, 58), 8, 8); // bouton
+    p.setPen(QColor(200, 205, 215));
+    p.drawText(QRectF(78, haut_facade + 31, 56, 14), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("TARVO  Nova"));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "Commande.h"
 
+#include "graphs/Periode_Graphique.h"
 #include "shell/Ligne_Commande.h"
+#include "store/Fonction_Fichiers.h"
+#include "tables/Periode.h"
 
 #include <cstdio>
 
@@ -28,5 +31,73 @@ int Lire_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& 
     }
     if (parseur.positionalArguments().isEmpty())
         return Usage(sans_fichier, aide);
+    return -1;
+}
+
+int Lire_Periode_Et_Fichier(const QStringList& arguments, const QString& aide,
+                            const QString& sans_fichier) {
+    QCommandLineParser parseur;
+    const QCommandLineOption du(QStringLiteral("du"), QString(), QStringLiteral("JJ/MM/AAAA"));
+    const QCommandLineOption au(QStringLiteral("au"), QString(), QStringLiteral("JJ/MM/AAAA"));
+    const int code = Lire_Commande(parseur, {du, au}, arguments, aide, sans_fichier);
+    if (code >= 0)
+        return code;
+    std::optional<QDate> dates[2];
+    const QCommandLineOption* options[2] = {&du, &au};
+    for (int i = 0; i < 2; ++i) {
+        const QString nom = options[i]->names().constFirst();
+        if (!parseur.isSet(*options[i]))
+            return Usage(QStringLiteral("L'option --%1 JJ/MM/AAAA manque.").arg(nom), aide);
+        dates[i] = Lire_Date(parseur.value(*options[i]));
+        if (!dates[i])
+            return Usage(QStringLiteral("L'option --%1 attend une date JJ/MM/AAAA : « %2 » n'en "
+                                        "est pas une.")
+                             .arg(nom, parseur.value(*options[i])),
+                         aide);
+    }
+    if (!Dates_Coherentes(*dates[0], *dates[1])) {
+        Erreur(Texte_Dates_Incoherentes + u'\n');
+        return 1;
+    }
+    QString chemin = parseur.positionalArguments().constFirst();
+    if (!Charger_Fichier(chemin))
+        return 1; // le chargement a déjà dit pourquoi, sur la sortie d'erreur
+    Ecrire_Debut_Periode(*dates[0]);
+    Ecrire_Fin_Periode(*dates[1]);
+    return -1;
+}
+
+int Lire_Periode_Graph_Et_Fichier(QCommandLineParser& parseur, QList<QCommandLineOption> options,
+                                  const QStringList& arguments, const QString& aide,
+                                  const QString& sans_fichier) {
+    const QCommandLineOption debut(QStringLiteral("debut"), QString(),
+                                   QStringLiteral("JJ/MM/AAAA"));
+    const QCommandLineOption jours(QStringLiteral("jours"), QString(), QStringLiteral("1|3|7"));
+    options << debut << jours;
+    const int code = Lire_Commande(parseur, options, arguments, aide, sans_fichier);
+    if (code >= 0)
+        return code;
+    if (!parseur.isSet(debut))
+        return Usage(QStringLiteral("L'option --debut JJ/MM/AAAA manque."), aide);
+    const std::optional<QDate> date = Lire_Date(parseur.value(debut));
+    if (!date)
+        return Usage(QStringLiteral("L'option --debut attend une date JJ/MM/AAAA : « %1 » n'en "
+                                    "est pas une.")
+                         .arg(parseur.value(debut)),
+                     aide);
+    if (!parseur.isSet(jours))
+        return Usage(QStringLiteral("L'option --jours 1|3|7 manque."), aide);
+    int duree = 0;
+    for (int d : Durees_Graphique)
+        if (parseur.value(jours) == QString::number(d))
+            duree = d;
+    if (duree == 0)
+        return Usage(QStringLiteral("L'option --jours attend 1, 3 ou 7 : « %1 » ne convient pas.")
+                         .arg(parseur.value(jours)),
+                     aide);
+    QString chemin = parseur.positionalArguments().constFirst();
+    if (!Charger_Fichier(chemin))
+        return 1; // le chargement a déjà dit pourquoi, sur la sortie d'erreur
+    Ecrire_Periode_Graph(*date, duree);
     return -1;
 }

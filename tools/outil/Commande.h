@@ -17,6 +17,11 @@ using Fonction_Commande = int (*)(const QStringList& arguments);
 int Commande_Resume(const QStringList& arguments);
 int Commande_Generer(const QStringList& arguments);
 int Commande_Telecharger(const QStringList& arguments);
+int Commande_Tableau_Leq(const QStringList& arguments);
+int Commande_Evenements(const QStringList& arguments);
+int Commande_Evenements_Graphique(const QStringList& arguments);
+int Commande_Graphique(const QStringList& arguments);
+int Commande_Parametres(const QStringList& arguments);
 
 void Sortie(const QString& texte);
 void Erreur(const QString& texte);
@@ -29,3 +34,18 @@ int Usage(const QString& message, const QString& aide);
 // « sans_fichier » : le message quand le fichier manque.
 int Lire_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& options,
                   const QStringList& arguments, const QString& aide, const QString& sans_fichier);
+
+// Lit « FICHIER.lqm --du JJ/MM/AAAA --au JJ/MM/AAAA » comme le dialogue des tableaux :
+// écrit la période, charge le fichier. Rend -1 si la commande peut continuer, sinon son code
+// de sortie (0 après l'aide, 2 pour une ligne mal formée ou une date qui n'existe pas,
+// 1 pour des dates dans le désordre ou un fichier refusé).
+int Lire_Periode_Et_Fichier(const QStringList& arguments, const QString& aide,
+                            const QString& sans_fichier);
+
+// Lit « FICHIER.lqm --debut JJ/MM/AAAA --jours 1|3|7 » comme le dialogue du graphique, avec
+// les « options » propres à la commande (lues ensuite dans « parseur ») : écrit la période du
+// graphique, charge le fichier. Rend -1 si la commande peut continuer, sinon son code de
+// sortie (0 après l'aide, 2 pour une ligne mal formée, 1 pour un fichier refusé).
+int Lire_Periode_Graph_Et_Fichier(QCommandLineParser& parseur, QList<QCommandLineOption> options,
+                                  const QStringList& arguments, const QString& aide,
+                                  const QString& sans_fichier);

@@ -7,6 +7,9 @@
 #include "shell/Ligne_Commande.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -21,6 +24,13 @@ const Commande Commandes[] = {
     {"generer", "écrit un fichier .lqm d'exemple, fait par le programme", Commande_Generer},
     {"telecharger", "télécharge la mémoire de l'appareil dans un fichier .lqm",
      Commande_Telecharger},
+    {"parametres", "affiche les réglages de l'appareil d'un fichier .lqm", Commande_Parametres},
+    {"tableau-leq", "affiche le tableau des valeurs Leq d'une période", Commande_Tableau_Leq},
+    {"evenements", "affiche le tableau des événements d'une période", Commande_Evenements},
+    {"evenements-graphique", "affiche les événements d'un graphique Leq (midi à midi)",
+     Commande_Evenements_Graphique},
+    {"graphique", "dessine les graphiques Leq10 et Leq1 d'une période (image PNG)",
+     Commande_Graphique},
 };
 
 QString aide() {
@@ -38,14 +48,36 @@ QString aide() {
                           "« lqm-outil COMMANDE --help » décrit une commande et ses options.\n"
                           "\n"
                           "Code de sortie : 0 si tout va bien, 1 si le fichier est refusé ou ne\n"
-                          "peut être écrit ou si le téléchargement échoue, 2 si la commande est\n"
-                          "mal formée.\n");
+                          "peut être écrit, si le téléchargement échoue ou si la période finit\n"
+                          "avant de commencer, 2 si la commande est mal formée.\n");
+}
+
+// Sans session graphique, QtGui se plaint de XDG_RUNTIME_DIR : l'image n'en a pas besoin,
+// et ce bruit ne doit pas passer pour une erreur de la commande.
+void sans_avis_dossier_runtime(QtMsgType genre, const QMessageLogContext& contexte,
+                               const QString& texte) {
+    if (!texte.startsWith(QLatin1String("QStandardPaths:")))
+        Erreur(qFormatLogMessage(genre, contexte, texte) + u'\n');
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    // « graphique » écrit du texte dans une image : il lui faut QtGui et ses polices, même
+    // sans écran.
+    bool images = false;
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-') {
+            images = std::strcmp(argv[i], "graphique") == 0;
+            break;
+        }
+    if (images && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (images)
+        qInstallMessageHandler(sans_avis_dossier_runtime);
+    const std::unique_ptr<QCoreApplication> application =
+        images ? std::make_unique<QGuiApplication>(argc, argv)
+               : std::make_unique<QCoreApplication>(argc, argv);
     Plateforme_Console console;
     Installer_Plateforme(&console);
 

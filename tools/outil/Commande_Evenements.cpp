@@ -1,0 +1,33 @@
+// lqm-outil evenements : le tableau des événements d'une période, tel que la fenêtre le
+// montre.
+
+#include "Commande.h"
+
+#include "tables/Evenements.h"
+
+namespace {
+
+const QString Aide = QStringLiteral(
+    "Utilisation : lqm-outil evenements FICHIER.lqm --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+    "\n"
+    "Affiche le tableau des événements de la période, du premier au dernier jour\n"
+    "compris : l'en-tête puis les lignes, exactement les textes de la fenêtre, un par ligne.\n"
+    "\n"
+    "Options :\n"
+    "  --du JJ/MM/AAAA   premier jour de la période.\n"
+    "  --au JJ/MM/AAAA   dernier jour de la période (pas avant le premier).\n"
+    "  -h, --help        affiche cette aide.\n");
+
+} // namespace
+
+int Commande_Evenements(const QStringList& arguments) {
+    const int code = Lire_Periode_Et_Fichier(
+        arguments, Aide, QStringLiteral("La commande evenements attend un fichier .lqm."));
+    if (code >= 0)
+        return code;
+    const Contenu_Tableau_Evenements c = Tableau_Evenements();
+    QStringList lignes{c.Label_Entete};
+    lignes << c.List_Evenements.lignes;
+    Sortie(lignes.join(u'\n') + u'\n');
+    return 0;
+}
