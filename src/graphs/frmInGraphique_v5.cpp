@@ -4,7 +4,6 @@
 #include "platform/Apparence.h"
 #include "shell/Fenetres.h"
 
-#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,15 +22,7 @@ frmInGraphique_v5::frmInGraphique_v5() : Fenetre_Base(Id_Fenetre::frmInGraphique
     Frame1 = new QGroupBox(QStringLiteral("Jour de début de l'analyse :"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Placer_Twips(Frame1, 60, 360, 3885, 1305);
-    DTPicker1 = Creer<QDateEdit>(Frame1, "DTPicker1");
-    const QLocale francais(QLocale::French, QLocale::France);
-    DTPicker1->setLocale(francais);
-    DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    DTPicker1->setCalendarPopup(true);
-    // Les années de l'appareil tiennent dans le siècle : 2000 + colonne 6.
-    DTPicker1->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-    DTPicker1->calendarWidget()->setLocale(francais);
-    DTPicker1->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+    DTPicker1 = Selecteur_Date(Frame1, "DTPicker1");
     Placer_Twips(DTPicker1, 570, 480, 2745, 375);
 
     Frame2 = new QGroupBox(QStringLiteral("Durée de l'analyse :"), this);

@@ -2,6 +2,8 @@
 
 #include "platform/Twips.h"
 
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QFont>
 #include <QPalette>
 #include <QWidget>
@@ -19,4 +21,17 @@ void Appliquer_Apparence(QWidget* fenetre) {
 void Placer_Twips(QWidget* controle, int gauche, int haut, int largeur, int hauteur) {
     controle->setGeometry(Twips_En_Pixels(gauche), Twips_En_Pixels(haut), Twips_En_Pixels(largeur),
                           Twips_En_Pixels(hauteur));
+}
+
+QDateEdit* Selecteur_Date(QWidget* parent, const char* nom) {
+    auto* dtp = new QDateEdit(parent);
+    dtp->setObjectName(QString::fromLatin1(nom));
+    const QLocale francais(QLocale::French, QLocale::France);
+    dtp->setLocale(francais);
+    dtp->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dtp->setCalendarPopup(true);
+    dtp->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
+    dtp->calendarWidget()->setLocale(francais);
+    dtp->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+    return dtp;
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QDateEdit;
 class QWidget;
 
 // Fond commun à toutes les fenêtres du programme.
@@ -12,3 +13,7 @@ void Appliquer_Apparence(QWidget* fenetre);
 
 // Place un contrôle à une position donnée en twips (gauche, haut, largeur, hauteur).
 void Placer_Twips(QWidget* controle, int gauche, int haut, int largeur, int hauteur);
+
+// Sélecteur de date des dialogues de période : calendrier surgissant en français,
+// jj/mm/aaaa, années de l'appareil seulement (2000 + colonne 6).
+QDateEdit* Selecteur_Date(QWidget* parent, const char* nom);

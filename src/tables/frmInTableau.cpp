@@ -13,24 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-QDateEdit* selecteur(QWidget* parent, const char* nom) {
-    auto* dtp = new QDateEdit(parent);
-    dtp->setObjectName(QString::fromLatin1(nom));
-    const QLocale francais(QLocale::French, QLocale::France);
-    dtp->setLocale(francais);
-    dtp->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    dtp->setCalendarPopup(true);
-    // Les années de l'appareil tiennent dans le siècle : 2000 + colonne 6.
-    dtp->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-    dtp->calendarWidget()->setLocale(francais);
-    dtp->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
-    return dtp;
-}
-
-} // namespace
-
 frmInTableau::frmInTableau() : Fenetre_Base(Id_Fenetre::frmInTableau) {
     Taille_Client_Twips(5040, 2760);
 
@@ -44,11 +26,11 @@ frmInTableau::frmInTableau() : Fenetre_Base(Id_Fenetre::frmInTableau) {
     Placer_Twips(Frame1, 120, 480, 4800, 1500);
     Label_Date_Start = Creer<QLabel>(Frame1, "Label_Date_Start", QStringLiteral("Date de début :"));
     Placer_Twips(Label_Date_Start, 360, 450, 1800, 330);
-    DTP_Jour_Start = selecteur(Frame1, "DTP_Jour_Start");
+    DTP_Jour_Start = Selecteur_Date(Frame1, "DTP_Jour_Start");
     Placer_Twips(DTP_Jour_Start, 2280, 420, 2040, 375);
     Label_Date_End = Creer<QLabel>(Frame1, "Label_Date_End", QStringLiteral("Date de fin :"));
     Placer_Twips(Label_Date_End, 360, 960, 1800, 330);
-    DTP_Jour_End = selecteur(Frame1, "DTP_Jour_End");
+    DTP_Jour_End = Selecteur_Date(Frame1, "DTP_Jour_End");
     Placer_Twips(DTP_Jour_End, 2280, 930, 2040, 375);
 
     Cmd_Ok = Creer<QPushButton>(this, "Cmd_Ok", QStringLiteral("Ok"));
