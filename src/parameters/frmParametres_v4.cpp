@@ -115,11 +115,11 @@ frmParametres_v4::frmParametres_v4() : Fenetre_Base(Id_Fenetre::frmParametres_v4
     Combo_Jour->setInsertPolicy(QComboBox::NoInsert);
     Placer_Twips(Combo_Jour, 4800, 2940, 3525, 330);
 
-    Cmd_Print = Creer<QPushButton>(this, "Cmd_Print");
-    Cmd_Print->setToolTip(QStringLiteral("Imprimer les paramètres"));
+    Cmd_Print = Bouton_Image(this, "Cmd_Print", QStringLiteral("Imprimer les paramètres"),
+                             QStringLiteral("Print.bmp"));
     Placer_Twips(Cmd_Print, 5820, 3480, 615, 495);
-    Cmd_Exit = Creer<QPushButton>(this, "Cmd_Exit");
-    Cmd_Exit->setToolTip(QStringLiteral("Quitter les paramètres"));
+    Cmd_Exit = Bouton_Image(this, "Cmd_Exit", QStringLiteral("Quitter les paramètres"),
+                            QStringLiteral("Exit.jpg"));
     Placer_Twips(Cmd_Exit, 6690, 3480, 615, 495);
 
     // Seul un choix dans la liste (même le jeu déjà montré) change les réglages affichés ;
@@ -150,9 +150,6 @@ void frmParametres_v4::Form_Load() {
     Cacher();
     Deplacer_Origine();
     Texte_Jour.clear();
-
-    Image_Bouton(Cmd_Print, QStringLiteral("Print.bmp"));
-    Image_Bouton(Cmd_Exit, QStringLiteral("Exit.jpg"));
 
     contenu_ = Contenu_Chargement();
     Label_Version_FirmWare->setText(contenu_.Label_Version_FirmWare);

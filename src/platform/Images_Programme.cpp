@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 
 QPixmap Image_Programme(const QString& nom) {
     return QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/Images/") + nom);
@@ -18,6 +19,15 @@ void Image_Bouton(QAbstractButton* bouton, const QString& nom) {
     bouton->setText(QString());
     bouton->setIcon(QIcon(image));
     bouton->setIconSize(image.size());
+}
+
+QPushButton* Bouton_Image(QWidget* parent, const char* nom, const QString& info_bulle,
+                          const QString& image) {
+    auto* bouton = new QPushButton(parent);
+    bouton->setObjectName(QString::fromLatin1(nom));
+    bouton->setToolTip(info_bulle);
+    Image_Bouton(bouton, image);
+    return bouton;
 }
 
 void Image_Etiquette(QLabel* etiquette, const QString& nom, const QString& texte_secours) {

@@ -34,14 +34,15 @@ frmTableau_Evenements::frmTableau_Evenements() : Fenetre_Base(Id_Fenetre::frmTab
     List_Evenements = Creer_Liste(this, "List_Evenements");
     Placer_Twips(List_Evenements, 120, 840, 13830, 7140);
 
-    Cmd_New_Tableau = Creer<QPushButton>(this, "Cmd_New_Tableau");
-    Cmd_New_Tableau->setToolTip(QStringLiteral("Nouveau tableau d'événements"));
+    Cmd_New_Tableau =
+        Bouton_Image(this, "Cmd_New_Tableau", QStringLiteral("Nouveau tableau d'événements"),
+                     QStringLiteral("New Tableau.bmp"));
     Placer_Twips(Cmd_New_Tableau, Gauche_New, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
-    Cmd_Print = Creer<QPushButton>(this, "Cmd_Print");
-    Cmd_Print->setToolTip(QStringLiteral("Imprimer ce tableau d'événements"));
+    Cmd_Print = Bouton_Image(this, "Cmd_Print", QStringLiteral("Imprimer ce tableau d'événements"),
+                             QStringLiteral("Print.bmp"));
     Placer_Twips(Cmd_Print, Gauche_Print, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
-    Cmd_Exit = Creer<QPushButton>(this, "Cmd_Exit");
-    Cmd_Exit->setToolTip(QStringLiteral("Quitter le tableau d'événements"));
+    Cmd_Exit = Bouton_Image(this, "Cmd_Exit", QStringLiteral("Quitter le tableau d'événements"),
+                            QStringLiteral("Exit.jpg"));
     Placer_Twips(Cmd_Exit, Gauche_Exit, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
 
     // L'impression viendra ; le bouton est déjà là, sans effet.
@@ -54,10 +55,6 @@ void frmTableau_Evenements::Form_Load() {
     Fermer_Fenetres();
     Drapeaux().Ouvert_frmTableau_Evenements = true;
     Deplacer_Origine();
-
-    Image_Bouton(Cmd_New_Tableau, QStringLiteral("New Tableau.bmp"));
-    Image_Bouton(Cmd_Print, QStringLiteral("Print.bmp"));
-    Image_Bouton(Cmd_Exit, QStringLiteral("Exit.jpg"));
 
     const Contenu_Tableau_Evenements c = Tableau_Evenements();
     Label_Serial_Number->setText(c.Label_Serial_Number);

@@ -40,14 +40,14 @@ frmTableau_Leq_V5::frmTableau_Leq_V5() : Fenetre_Base(Id_Fenetre::frmTableau_Leq
     List_Leq1 = Creer_Liste(this, "List_Leq1");
     Placer_Twips(List_Leq1, 7560, 840, 7320, 7140);
 
-    Cmd_Print = Creer<QPushButton>(this, "Cmd_Print");
-    Cmd_Print->setToolTip(QStringLiteral("Imprimer ce tableau Leq"));
+    Cmd_Print = Bouton_Image(this, "Cmd_Print", QStringLiteral("Imprimer ce tableau Leq"),
+                             QStringLiteral("Print.bmp"));
     Placer_Twips(Cmd_Print, Gauche_Print, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
-    Cmd_New_Tableau = Creer<QPushButton>(this, "Cmd_New_Tableau");
-    Cmd_New_Tableau->setToolTip(QStringLiteral("Nouveau tableau Leq"));
+    Cmd_New_Tableau = Bouton_Image(this, "Cmd_New_Tableau", QStringLiteral("Nouveau tableau Leq"),
+                                   QStringLiteral("New Tableau.bmp"));
     Placer_Twips(Cmd_New_Tableau, Gauche_New, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
-    Cmd_Exit = Creer<QPushButton>(this, "Cmd_Exit");
-    Cmd_Exit->setToolTip(QStringLiteral("Quitter le tableau Leq"));
+    Cmd_Exit = Bouton_Image(this, "Cmd_Exit", QStringLiteral("Quitter le tableau Leq"),
+                            QStringLiteral("Exit.jpg"));
     Placer_Twips(Cmd_Exit, Gauche_Exit, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
 
     // L'impression viendra ; le bouton est déjà là, sans effet.
@@ -60,10 +60,6 @@ void frmTableau_Leq_V5::Form_Load() {
     Fermer_Fenetres();
     Drapeaux().Ouvert_frmTableau_Leq_V5 = true;
     Deplacer_Origine();
-
-    Image_Bouton(Cmd_New_Tableau, QStringLiteral("New Tableau.bmp"));
-    Image_Bouton(Cmd_Print, QStringLiteral("Print.bmp"));
-    Image_Bouton(Cmd_Exit, QStringLiteral("Exit.jpg"));
 
     const Contenu_Tableau_Leq c = Tableau_Leq();
     Label_Serial_Number->setText(c.Label_Serial_Number);
