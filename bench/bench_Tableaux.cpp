@@ -1,5 +1,8 @@
 #include "download/Decodage.h"
 #include "download/Generateur.h"
+#include "graphs/Periode_Graphique.h"
+#include "graphs/frmGraphique_Leq.h"
+#include "graphs/frmInGraphique_v5.h"
 #include "shell/Fenetres.h"
 #include "shell/Textes.h"
 #include "store/Declarations.h"
@@ -8,6 +11,7 @@
 #include "tables/frmInTableau.h"
 
 #include <QApplication>
+#include <QListView>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -57,12 +61,16 @@ BENCHMARK(BM_Tableau_Leq_Semaine)->Unit(benchmark::kMillisecond);
 
 // De Ok dans le dialogue des dates à la fenêtre du tableau montrée et dessinée, sur la
 // semaine d'un magasin plein.
-void ouverture_tableau(benchmark::State& state, const QString& vue, Id_Fenetre tableau) {
+void application() {
     static int argc = 1;
     static char nom[] = "lqm_bench";
     static char* argv[] = {nom, nullptr};
     static QApplication* application = new QApplication(argc, argv);
     Q_UNUSED(application);
+}
+
+void ouverture_tableau(benchmark::State& state, const QString& vue, Id_Fenetre tableau) {
+    application();
     magasin_plein();
     Magasin().Type_Affichage = vue;
     auto& fenetres = Fenetres::instance();
@@ -73,7 +81,7 @@ void ouverture_tableau(benchmark::State& state, const QString& vue, Id_Fenetre t
         state.ResumeTiming();
         dialogue->Cmd_Ok_Click();
         QWidget* fenetre = fenetres.Fenetre(tableau);
-        fenetre->repaint();
+        benchmark::DoNotOptimize(fenetre->grab()); // peint à coup sûr, même sans écran
         QCoreApplication::processEvents();
         state.PauseTiming();
         if (!fenetre->isVisible())
@@ -93,5 +101,62 @@ void BM_Ouverture_Tableau_Evenements(benchmark::State& state) {
     ouverture_tableau(state, Vue::Tableau_Evenements, Id_Fenetre::frmTableau_Evenements);
 }
 BENCHMARK(BM_Ouverture_Tableau_Evenements)->Unit(benchmark::kMillisecond);
+
+// De Ok dans le dialogue du graphique à la fenêtre montrée, ses deux graphiques de 7 jours
+// dessinés (l'objectif : moins de 150 ms).
+void BM_Ouverture_Graphique_7_Jours(benchmark::State& state) {
+    application();
+    magasin_plein();
+    const auto& M = Magasin();
+    const QDate debut(Valeur_Entiere(M.Annee_Debut), Valeur_Entiere(M.Mois_Debut),
+                      Valeur_Entiere(M.Jour_Debut));
+    auto& fenetres = Fenetres::instance();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Ecrire_Periode_Graph(debut, 7);
+        auto* dialogue =
+            qobject_cast<frmInGraphique_v5*>(fenetres.Ouvrir(Id_Fenetre::frmInGraphique_v5));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        dialogue->Cmd_Ok_Click();
+        QWidget* fenetre = fenetres.Fenetre(Id_Fenetre::frmGraphique_Leq);
+        benchmark::DoNotOptimize(fenetre->grab()); // peint à coup sûr, même sans écran
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (!fenetre->isVisible() || Magasin().Nb_Leq1 < 2)
+            state.SkipWithError("graphique vide ou non montré");
+        fenetres.Decharger(Id_Fenetre::frmGraphique_Leq);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["Leq1"] = Magasin().Nb_Leq1 - 1;
+}
+BENCHMARK(BM_Ouverture_Graphique_7_Jours)->Unit(benchmark::kMillisecond);
+
+// Un clic dans la liste Leq1 d'un graphique de 7 jours, jusqu'à la flèche dessinée
+// (l'objectif : moins de 30 ms).
+void BM_Clic_Liste_Leq1_7_Jours(benchmark::State& state) {
+    application();
+    magasin_plein();
+    const auto& M = Magasin();
+    Ecrire_Periode_Graph(QDate(Valeur_Entiere(M.Annee_Debut), Valeur_Entiere(M.Mois_Debut),
+                               Valeur_Entiere(M.Jour_Debut)),
+                         7);
+    auto* fenetre =
+        qobject_cast<frmGraphique_Leq*>(Fenetres::instance().Ouvrir(Id_Fenetre::frmGraphique_Leq));
+    QWidget* graphique = fenetre->findChild<QWidget*>(QStringLiteral("Graphique_Leq1"));
+    const int lignes =
+        fenetre->findChild<QListView*>(QStringLiteral("List_Leq1"))->model()->rowCount();
+    int ligne = 0;
+    for (auto _ : state) {
+        ligne = (ligne + 997) % lignes;
+        fenetre->List_Leq1_Click(ligne);
+        // grab() peint la boîte à coup sûr, même sans écran.
+        benchmark::DoNotOptimize(graphique->grab());
+    }
+    Fenetres::instance().Decharger(Id_Fenetre::frmGraphique_Leq);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK(BM_Clic_Liste_Leq1_7_Jours)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -285,6 +285,6 @@ void Dessiner_Graphique(Surface_Dessin& s, const Etat_Graphique& etat) {
         return; // une autre durée : les axes seuls
     Trace_Niveau_Public(s, etat.duree, Vert_Public);
     Trace_Courbe(s, etat.serie, etat.duree, Rouge);
-    if (etat.index_marque != 0)
+    if (etat.index_marque != 0 && !etat.marque_otee)
         Trace_Marque(s, etat.serie, etat.duree, etat.index_marque, Bleu);
 }

@@ -63,5 +63,7 @@ struct Etat_Graphique {
     bool agrandi = false;
     // Valeur marquée de la flèche bleue ; 0 : aucune.
     std::int32_t index_marque = 0;
+    // Un clic sur une ligne vide de la liste ôte la flèche mais garde la valeur marquée.
+    bool marque_otee = false;
 };
 void Dessiner_Graphique(Surface_Dessin& s, const Etat_Graphique& etat);

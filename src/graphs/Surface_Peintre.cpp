@@ -63,6 +63,17 @@ void Surface_Peintre::tracer_texte(double x, double y, const QString& texte) {
     peintre_.drawText(QPointF(p.x(), p.y() + ascendante_), texte);
 }
 
+void Peindre_Graphique(QPainter& peintre, const QRectF& boite, const Etat_Graphique& etat,
+                       double facteur) {
+    peintre.save();
+    peintre.setPen(QPen(QColor(128, 128, 128), facteur));
+    const double demi = facteur / 2;
+    peintre.drawRect(boite.adjusted(demi, demi, -demi, -demi));
+    peintre.restore();
+    Surface_Peintre surface(peintre, boite.adjusted(facteur, facteur, -facteur, -facteur), facteur);
+    Dessiner_Graphique(surface, etat);
+}
+
 QImage Image_Graphiques_Leq(int duree, bool vide, int largeur) {
     // La partie de la fenêtre qui tient les deux graphiques et leurs légendes, en twips.
     const int gauche = Place_Graphique_Leq10.gauche, haut = Place_Graphique_Leq10.haut;
@@ -95,12 +106,7 @@ QImage Image_Graphiques_Leq(int duree, bool vide, int largeur) {
     for (const Graphique& g : graphiques) {
         const QRectF boite(pixels(g.place.gauche - gauche), pixels(g.place.haut - haut),
                            pixels(g.place.largeur), pixels(g.place.hauteur));
-        peintre.setPen(QColor(128, 128, 128));
-        peintre.drawRect(boite.adjusted(0, 0, -1, -1));
-        {
-            Surface_Peintre surface(peintre, boite.adjusted(1, 1, -1, -1));
-            Dessiner_Graphique(surface, {g.serie, duree, vide, false, 0});
-        }
+        Peindre_Graphique(peintre, boite, {g.serie, duree, vide, false, 0});
         peintre.setPen(Qt::black);
         peintre.setFont(police);
         peintre.drawText(QRectF(0, pixels(g.haut_legende - haut), naturelle, pixels(255)),

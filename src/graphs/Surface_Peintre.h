@@ -3,6 +3,7 @@
 // La boîte d'image sur un QPainter : la fenêtre (paintEvent), une image, l'imprimante.
 // QtGui : ce fichier n'entre pas dans le noyau.
 
+#include "graphs/Fonctions_Graphiques.h"
 #include "graphs/Surface_Dessin.h"
 
 #include <QFont>
@@ -38,6 +39,11 @@ private:
     QFont police_;
     double ascendante_ = 0;
 };
+
+// Une boîte de graphique entière dans « boite » : son cadre gris, puis le graphique de
+// « etat » sur fond blanc à l'intérieur.
+void Peindre_Graphique(QPainter& peintre, const QRectF& boite, const Etat_Graphique& etat,
+                       double facteur = 1.0);
 
 // Les deux graphiques normaux de frmGraphique_Leq dans une image : Leq10 au-dessus de Leq1,
 // chacun avec sa légende, à la taille de la fenêtre ou « largeur » pixels de large.

@@ -1,10 +1,10 @@
 #include "shell/Fenetres.h"
 
 #include "download/frmWait.h"
+#include "graphs/frmGraphique_Leq.h"
 #include "graphs/frmInGraphique_v5.h"
 #include "parameters/frmParametres_v4.h"
 #include "shell/Fenetre_Base.h"
-#include "shell/Fenetre_Provisoire.h"
 #include "shell/frmAbout.h"
 #include "shell/frmData_Type.h"
 #include "shell/frmMain.h"
@@ -49,8 +49,7 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
     case Id_Fenetre::frmTableau_Evenements:
         return new frmTableau_Evenements;
     case Id_Fenetre::frmGraphique_Leq:
-        return new Fenetre_Provisoire(
-            id, QStringLiteral("Graphique des relevés de niveaux de pression acoustique"));
+        return new frmGraphique_Leq;
     case Id_Fenetre::frmParametres_v4:
         return new frmParametres_v4;
     case Id_Fenetre::frmStart:

@@ -2,7 +2,7 @@
 
 #include "platform/Travail_Long.h"
 #include "shell/Etat_Principal.h"
-#include "shell/Fenetre_Provisoire.h"
+#include "shell/Fenetre_Base.h"
 #include "shell/Fenetres.h"
 #include "shell/frmMain.h"
 #include "store/Declarations.h"
@@ -15,17 +15,21 @@ namespace {
 
 using Principale = Environnement_Ihm;
 
+// Une vue ouverte sans fermer les dialogues ouverts avant elle.
+struct Vue_Ouverte : Fenetre_Base {
+    Vue_Ouverte() : Fenetre_Base(Id_Fenetre::frmTableau_Leq_V5) {}
+    void Form_Load() override { Drapeaux().Ouvert_frmTableau_Leq_V5 = true; }
+    void Form_Unload() override { Drapeaux().Ouvert_frmTableau_Leq_V5 = false; }
+};
+
 // Au lancement : le dialogue du port, la sauvegarde grisée. Choisir une vue ferme ensuite
 // tout ce qui est ouvert avant d'ouvrir le dialogue des données.
 TEST_F(Principale, ChoisirUneVueFermeLaVueOuverteEtLesDialoguesAvant) {
     EXPECT_FALSE(action("mnuSave_As")->isEnabled());
     auto& registre = Fenetres::instance();
-    registre.Definir_Fabrique(Id_Fenetre::frmTableau_Leq_V5, [] {
-        return new Fenetre_Provisoire(Id_Fenetre::frmTableau_Leq_V5,
-                                      QStringLiteral("frmTableau_Leq_V5"), false);
-    });
+    registre.Definir_Fabrique(Id_Fenetre::frmTableau_Leq_V5, [] { return new Vue_Ouverte; });
     registre.Ouvrir(Id_Fenetre::frmTableau_Leq_V5);
-    ASSERT_TRUE(visible("frmPort"));
+    ASSERT_TRUE(visible("frmPort") && chargee("frmTableau_Leq_V5"));
 
     auto& M = Magasin();
     M.Jour_Debut = M.Annee_Fin = QStringLiteral("1");

@@ -1,0 +1,192 @@
+#include "graphs/frmGraphique_Leq.h"
+
+#include "graphs/Boite_Graphique.h"
+#include "graphs/Graphique_Leq.h"
+#include "platform/Apparence.h"
+#include "platform/Images_Programme.h"
+#include "platform/Plateforme.h"
+#include "shell/Fenetres.h"
+#include "store/Declarations.h"
+#include "tables/Liste_Fenetre.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace {
+
+// Étiquette placée à son coin haut gauche, à la taille de son texte.
+QLabel* etiquette(QWidget* parent, const char* nom, int gauche, int haut,
+                  const QString& texte = QString()) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(QString::fromLatin1(nom));
+    Placer_Twips(l, gauche, haut, 3700, 255);
+    return l;
+}
+
+void montrer_extreme(QLabel* l, const QString& texte) {
+    l->setText(texte);
+    l->setVisible(!texte.isEmpty());
+}
+
+} // namespace
+
+frmGraphique_Leq::frmGraphique_Leq() : Fenetre_Base(Id_Fenetre::frmGraphique_Leq) {
+    setWindowTitle(QStringLiteral("Graphique des relevés de niveaux de pression acoustique"));
+    Taille_Client_Twips(15135, 9570);
+
+    Label_Entete = Creer<QLabel>(this, "Label_Entete");
+    Placer_Twips(Label_Entete, 30, 60, 15075, 255);
+    Label_Date = Creer<QLabel>(this, "Label_Date");
+    Placer_Twips(Label_Date, 30, 420, 15075, 255);
+    for (QLabel* l : {Label_Entete, Label_Date}) {
+        l->setAlignment(Qt::AlignCenter);
+        QFont gras = l->font();
+        gras.setBold(true);
+        l->setFont(gras);
+    }
+
+    struct Place {
+        Vue_Serie& vue;
+        Serie_Leq serie;
+        const char *graphique, *legende, *print, *zoom, *liste, *mini, *maxi;
+        Rectangle_Twips boite;
+        int haut_legende, haut_liste, haut_extremes;
+        QString texte_legende, nom, image_zoom;
+    };
+    const Place places[] = {
+        {Leq10, Serie_Leq::Leq10, "Graphique_Leq10", "Label_Leq10", "Cmd_Print_Leq10",
+         "Cmd_Zoom_Leq10", "List_Leq10", "Label_Mini_Leq10", "Label_Maxi_Leq10",
+         Place_Graphique_Leq10, 4890, 1080, 4920,
+         QStringLiteral("Graphique des niveaux Leq sur 10 minutes."), QStringLiteral("Leq 10"),
+         QStringLiteral("Zoom Leq 10.bmp")},
+        {Leq1, Serie_Leq::Leq1, "Graphique_Leq1", "Label_Leq1", "Cmd_Print_Leq1", "Cmd_Zoom_Leq1",
+         "List_Leq1", "Label_Mini_Leq1", "Label_Maxi_Leq1", Place_Graphique_Leq1, 9240, 7470, 5250,
+         QStringLiteral("Graphique des niveaux Leq sur 1 minute."), QStringLiteral("Leq 1"),
+         QStringLiteral("Zoom Leq 1.bmp")},
+    };
+    for (const Place& p : places) {
+        Vue_Serie& v = p.vue;
+        v.Graphique = new Boite_Graphique(this, p.graphique, p.serie);
+        Placer_Twips(v.Graphique, p.boite.gauche, p.boite.haut, p.boite.largeur, p.boite.hauteur);
+        v.Legende = Creer<QLabel>(this, p.legende, p.texte_legende);
+        Placer_Twips(v.Legende, 30, p.haut_legende, 7485, 255);
+        // Les boutons sont dans la boîte, en haut à droite.
+        v.Cmd_Print = Bouton_Image(v.Graphique, p.print,
+                                   QStringLiteral("Imprimer le graphique ") + p.nom + u'.',
+                                   QStringLiteral("Print.bmp"));
+        Placer_Twips(v.Cmd_Print, 6210, 0, 645, 495);
+        v.Cmd_Zoom =
+            Bouton_Image(v.Graphique, p.zoom,
+                         QStringLiteral("Agrandir le graphique ") + p.nom + u'.', p.image_zoom);
+        Placer_Twips(v.Cmd_Zoom, 6840, 0, 645, 495);
+        v.Liste = Creer_Liste(this, p.liste);
+        Placer_Twips(v.Liste, 7800, p.haut_liste, 7125, 1710);
+        v.Mini = etiquette(this, p.mini, 7620, p.haut_extremes);
+        v.Maxi = etiquette(this, p.maxi, 11400, p.haut_extremes);
+    }
+
+    Label3 = etiquette(this, "Label3", 7620, 840,
+                       QStringLiteral("Tableau des valeurs des niveaux Leq sur 10 minutes :"));
+    Label4 = etiquette(this, "Label4", 7620, 2850,
+                       QStringLiteral("Tableau des événements pour la période du graphique :"));
+    List_Depassement = Creer_Liste(this, "List_Depassement");
+    Placer_Twips(List_Depassement, 7800, 3090, 7125, 1710);
+    const char* publics[] = {"Label_Niveau_Public1", "Label_Niveau_Public2",
+                             "Label_Niveau_Public3"};
+    for (int k = 0; k < 3; ++k)
+        Label_Niveau_Public[k] = etiquette(this, publics[k], 9510, 5670 + 330 * k);
+    Label_Analyse = etiquette(this, "Label_Analyse", 7620, 6750);
+    Label_Source = etiquette(this, "Label_Source", 11400, 6750);
+    Label_List_Leq1 =
+        etiquette(this, "Label_List_Leq1", 7620, 7140,
+                  QStringLiteral("Tableau des valeurs des niveaux Leq sur 1 minute :"));
+    for (QLabel* l : {Label3, Label4, Label_List_Leq1})
+        l->adjustSize();
+
+    Cmd_New_Graph = Bouton_Image(this, "Cmd_New_Graph", QStringLiteral("Nouveau Graphique"),
+                                 QStringLiteral("New Graphique.bmp"));
+    Placer_Twips(Cmd_New_Graph, 14430, 0, 705, 495);
+
+    connect(Cmd_New_Graph, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_New_Graph_Click);
+    // Un clic ou les flèches du clavier : la ligne courante change, la flèche la suit.
+    for (auto [liste, clic] : {std::pair{Leq1.Liste, &frmGraphique_Leq::List_Leq1_Click},
+                               std::pair{Leq10.Liste, &frmGraphique_Leq::List_Leq10_Click}}) {
+        connect(liste->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, clic](const QModelIndex& i) {
+                    if (i.isValid())
+                        (this->*clic)(i.row());
+                });
+        connect(liste, &QListView::clicked, this,
+                [this, clic](const QModelIndex& i) { (this->*clic)(i.row()); });
+    }
+}
+
+void frmGraphique_Leq::Form_Load() {
+    Deplacer_Origine();
+    Fermer_Fenetres();
+    Drapeaux().Ouvert_frmGraphique_Leq = true;
+
+    const Contenu_Graphique_Leq c = Graphique_Leq();
+    Label_Entete->setText(c.Label_Entete);
+    Label_Date->setText(c.Label_Date);
+    Leq1.Cmd_Print->hide();
+    Leq10.Cmd_Print->hide();
+    Montrer_Liste(List_Depassement, c.List_Depassement);
+    if (c.Aucune_Valeur)
+        plateforme().Message(Message_Aucune_Valeur_Graph, Titre_Aucune_Valeur_Graph,
+                             Icone::Exclamation);
+    Montrer_Liste(Leq10.Liste, c.List_Leq10);
+    Montrer_Liste(Leq1.Liste, c.List_Leq1);
+    Leq10.Cmd_Zoom->setVisible(c.Cmd_Zoom_Leq10_Visible);
+    Leq1.Cmd_Zoom->setVisible(c.Cmd_Zoom_Leq1_Visible);
+    const int duree = Magasin().Duree_Graph;
+    for (Vue_Serie* v : {&Leq10, &Leq1}) {
+        Etat_Graphique etat = v->Graphique->Etat();
+        etat.duree = duree;
+        etat.vide = c.Aucune_Valeur;
+        v->Graphique->Changer_Etat(etat);
+    }
+    montrer_extreme(Leq10.Mini, c.Label_Mini_Leq10);
+    montrer_extreme(Leq10.Maxi, c.Label_Maxi_Leq10);
+    montrer_extreme(Leq1.Mini, c.Label_Mini_Leq1);
+    montrer_extreme(Leq1.Maxi, c.Label_Maxi_Leq1);
+    for (int k = 0; k < 3; ++k)
+        Label_Niveau_Public[k]->setText(c.Label_Niveau_Public[k]);
+    Label_Analyse->setText(c.Label_Analyse);
+    Label_Source->setText(c.Label_Source);
+    Rendre_Visible();
+}
+
+void frmGraphique_Leq::Form_Unload() {
+    Drapeaux().Ouvert_frmGraphique_Leq = false;
+}
+
+void frmGraphique_Leq::Cmd_New_Graph_Click() {
+    Fenetres::instance().Decharger(Id_Fenetre::frmGraphique_Leq);
+    Fenetres::instance().Ouvrir(Id_Fenetre::frmInGraphique_v5);
+}
+
+void frmGraphique_Leq::List_Leq1_Click(int ligne) {
+    Clic_Liste(Leq1, ligne);
+}
+
+void frmGraphique_Leq::List_Leq10_Click(int ligne) {
+    Clic_Liste(Leq10, ligne);
+}
+
+void frmGraphique_Leq::Clic_Liste(Vue_Serie& vue, int ligne) {
+    const auto& M = Magasin();
+    if ((&vue == &Leq1 ? M.Nb_Leq1 : M.Nb_Leq10) < 2)
+        return;
+    const QStringList lignes = static_cast<QStringListModel*>(vue.Liste->model())->stringList();
+    Etat_Graphique etat = vue.Graphique->Etat();
+    const std::int32_t valeur = Valeur_De_Ligne(lignes, ligne);
+    // Une ligne vide ôte la flèche ; la valeur marquée reste.
+    etat.marque_otee = valeur == 0;
+    if (valeur != 0)
+        etat.index_marque = valeur;
+    vue.Graphique->Changer_Etat(etat);
+}

@@ -1,0 +1,128 @@
+#include "support/Environnement_Ihm.h"
+
+#include "graphs/Boite_Graphique.h"
+#include "graphs/Graphique_Leq.h"
+#include "graphs/Periode_Graphique.h"
+#include "shell/Fenetres.h"
+#include "store/Declarations.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+struct Dialogue_Graphique : Environnement_Ihm {
+    template <class T> T* controle(const char* nom) const {
+        return fenetre("frmInGraphique_v5")->findChild<T*>(QString::fromLatin1(nom));
+    }
+    // La date et l'option cochée (0 pour aucune).
+    std::pair<QDate, int> choix() const {
+        int duree = 0;
+        for (auto [nom, jours] :
+             {std::pair{"Option_1_Jour", 1}, {"Option_3_Jours", 3}, {"Option_7_Jours", 7}})
+            duree += controle<QRadioButton>(nom)->isChecked() ? jours : 0;
+        return {controle<QDateEdit>("DTPicker1")->date(), duree};
+    }
+};
+
+// Du menu au graphique par Entrée, puis « Nouveau graphique », Annuler et Ok sans option.
+TEST_F(Dialogue_Graphique, ChoixEcritPuisRetrouve) {
+    auto& M = Magasin();
+    M.Donnees_Chargees = true;
+    action("mnuGraphique")->trigger();
+    fenetre("frmData_Type")->findChild<QPushButton*>(QStringLiteral("Cmd_Ok"))->click();
+    vider_evenements();
+    ASSERT_TRUE(visible("frmInGraphique_v5"));
+    EXPECT_EQ(choix(), std::make_pair(QDate::currentDate(), 1));
+    controle<QDateEdit>("DTPicker1")->setDate(QDate(2012, 2, 27));
+    controle<QRadioButton>("Option_7_Jours")->setChecked(true);
+    QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(controle<QDateEdit>("DTPicker1"), &appui);
+    vider_evenements();
+    EXPECT_TRUE(!chargee("frmInGraphique_v5") && visible("frmGraphique_Leq"));
+    auto periode = [&] { return QStringList{M.Jour_Debut, M.Mois_Fin, M.Nb_Jours_Graph}; };
+    const QStringList attendu{"27", "3", "7"};
+    EXPECT_EQ(periode(), attendu);
+
+    Fenetres::instance().Ouvrir(Id_Fenetre::frmInGraphique_v5);
+    EXPECT_EQ(choix(), std::make_pair(QDate(2012, 2, 27), 7));
+    controle<QDateEdit>("DTPicker1")->setDate(QDate(2014, 4, 28));
+    controle<QPushButton>("Cmd_Quitter")->click();
+    vider_evenements();
+    EXPECT_FALSE(chargee("frmInGraphique_v5") || chargee("frmGraphique_Leq"));
+    EXPECT_EQ(periode(), attendu);
+
+    M.Nb_Jours_Graph.clear(); // aucune option cochée : Ok garde la durée
+    Fenetres::instance().Ouvrir(Id_Fenetre::frmInGraphique_v5);
+    EXPECT_EQ(choix(), std::make_pair(QDate(2012, 2, 27), 0));
+    controle<QPushButton>("Cmd_Ok")->click();
+    EXPECT_EQ(periode(), attendu);
+}
+
+// Leq1 seul, au-dessous de 60 dB : les extrêmes vrais, la série Leq10 sans étiquettes ni
+// agrandissement. La flèche bleue suit la ligne cliquée (lignes vides comprises dans le
+// compte), un clic sur une ligne vide l'ôte ; une période sans niveau : le message, des
+// graphiques blancs.
+TEST_F(Dialogue_Graphique, GraphiqueExtremesEtFleche) {
+    auto& M = Magasin();
+    M.Tab_Leq.remplir(255);
+    const std::int16_t lignes[][8] = {
+        {0, 12, 7, 1, 3, 8, 50, 0}, {1, 12, 7, 1, 3, 8, 45, 0}, {1, 0, 8, 1, 3, 8, 52, 0}};
+    for (int i = 0; i < 3; ++i)
+        std::copy(lignes[i], lignes[i] + 8, M.Tab_Leq.ligne(i + 1));
+    Ecrire_Periode_Graph(QDate(2008, 3, 7), 1);
+    QWidget* f = Fenetres::instance().Ouvrir(Id_Fenetre::frmGraphique_Leq);
+    auto texte = [&](const char* nom) {
+        auto* l = f->findChild<QLabel*>(QString::fromLatin1(nom));
+        return l->isVisibleTo(f) ? l->text() : QStringLiteral("(caché)");
+    };
+    EXPECT_EQ(QStringList({texte("Label_Mini_Leq1"), texte("Label_Maxi_Leq1"),
+                           texte("Label_Mini_Leq10"), texte("Label_Maxi_Leq10")}),
+              QStringList({"Niveau Leq1 Minimum = 45 dB.", "Niveau Leq1 Maximum = 52 dB.",
+                           "(caché)", "(caché)"}));
+    auto zoom = [&](const char* nom) {
+        return f->findChild<QPushButton*>(QString::fromLatin1(nom))->isVisibleTo(f);
+    };
+    EXPECT_TRUE(zoom("Cmd_Zoom_Leq1") && !zoom("Cmd_Zoom_Leq10"));
+
+    auto* liste = f->findChild<QListView*>(QStringLiteral("List_Leq1"));
+    auto* leq1 = f->findChild<Boite_Graphique*>(QStringLiteral("Graphique_Leq1"));
+    auto* leq10 = f->findChild<Boite_Graphique*>(QStringLiteral("Graphique_Leq10"));
+    // Pixels d'une couleur dans la boîte, son cadre ôté.
+    auto pixels = [](QWidget* w, QRgb couleur) {
+        const QImage image = w->grab().toImage().copy(w->rect().adjusted(1, 1, -1, -1));
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == couleur;
+        return std::pair{n, image.width() * image.height()};
+    };
+    const QRgb bleu = qRgb(0, 0, 255);
+    const QImage avant = leq10->grab().toImage();
+    ASSERT_EQ(liste->model()->rowCount(), 4); // la ligne vide sépare les deux jours
+    liste->setCurrentIndex(liste->model()->index(3, 0));
+    EXPECT_EQ(leq1->Etat().index_marque, 3);
+    EXPECT_GT(pixels(leq1, bleu).first, 5);
+    EXPECT_EQ(leq10->grab().toImage(), avant);
+    liste->setCurrentIndex(liste->model()->index(2, 0));
+    EXPECT_EQ(pixels(leq1, bleu).first, 0);
+    EXPECT_EQ(leq1->Etat().index_marque, 3);
+
+    Ecrire_Periode_Graph(QDate(2009, 1, 1), 1);
+    Fenetres::instance().Decharger(Id_Fenetre::frmGraphique_Leq);
+    f = Fenetres::instance().Ouvrir(Id_Fenetre::frmGraphique_Leq);
+    ASSERT_FALSE(plateforme_test.messages.empty());
+    EXPECT_EQ(plateforme_test.messages.back().titre, Titre_Aucune_Valeur_Graph);
+    EXPECT_FALSE(zoom("Cmd_Zoom_Leq1") || zoom("Cmd_Zoom_Leq10"));
+    const auto [blancs, tous] = pixels(
+        f->findChild<Boite_Graphique*>(QStringLiteral("Graphique_Leq1")), qRgb(255, 255, 255));
+    EXPECT_EQ(blancs, tous);
+}
+
+} // namespace
