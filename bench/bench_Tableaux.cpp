@@ -1,5 +1,6 @@
 #include "download/Decodage.h"
 #include "download/Generateur.h"
+#include "graphs/Boite_Graphique.h"
 #include "graphs/Periode_Graphique.h"
 #include "graphs/frmGraphique_Leq.h"
 #include "graphs/frmInGraphique_v5.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QListView>
+#include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -158,5 +160,44 @@ void BM_Clic_Liste_Leq1_7_Jours(benchmark::State& state) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 BENCHMARK(BM_Clic_Liste_Leq1_7_Jours)->Unit(benchmark::kMillisecond);
+
+// Un zoom à la souris sur le graphique Leq1 agrandi d'une semaine pleine : du bouton relâché
+// à l'image nouvelle peinte (l'objectif : moins de 16 ms).
+void BM_Zoom_Leq1_7_Jours(benchmark::State& state) {
+    application();
+    magasin_plein();
+    const auto& M = Magasin();
+    Ecrire_Periode_Graph(QDate(Valeur_Entiere(M.Annee_Debut), Valeur_Entiere(M.Mois_Debut),
+                               Valeur_Entiere(M.Jour_Debut)),
+                         7);
+    auto* fenetre =
+        qobject_cast<frmGraphique_Leq*>(Fenetres::instance().Ouvrir(Id_Fenetre::frmGraphique_Leq));
+    fenetre->Cmd_Zoom_Leq1_Click();
+    auto* graphique = fenetre->findChild<Boite_Graphique*>(QStringLiteral("Graphique_Leq1"));
+    auto souris = [&](QEvent::Type type, QPointF p) {
+        QMouseEvent e(type, p, graphique->mapToGlobal(p), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(graphique, &e);
+    };
+    int n = 0;
+    for (auto _ : state) {
+        // Une semaine entière, puis un autre rectangle : chaque zoom redessine.
+        state.PauseTiming();
+        if (graphique->Etat().zoom)
+            fenetre->Cmd_Zoom_Leq1_Click(); // quitte le zoom précédent
+        const double d = 20.0 * (++n % 2);
+        souris(QEvent::MouseButtonPress, {40 + d, 40});
+        souris(QEvent::MouseMove, {900 - d, 500});
+        state.ResumeTiming();
+        souris(QEvent::MouseButtonRelease, {900 - d, 500});
+        benchmark::DoNotOptimize(graphique->grab());
+        if (!graphique->Etat().zoom)
+            state.SkipWithError("pas de zoom");
+    }
+    Fenetres::instance().Decharger(Id_Fenetre::frmGraphique_Leq);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK(BM_Zoom_Leq1_7_Jours)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "graphs/Surface_Peintre.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 Boite_Graphique::Boite_Graphique(QWidget* parent, const char* nom, Serie_Leq serie)
@@ -18,6 +19,24 @@ void Boite_Graphique::Changer_Etat(const Etat_Graphique& etat) {
     update();
 }
 
+QRectF Boite_Graphique::zone() const {
+    // L'intérieur du cadre d'un pixel : là où Peindre_Graphique pose l'échelle.
+    return QRectF(rect()).adjusted(1, 1, -1, -1);
+}
+
+QPointF Boite_Graphique::Vers_Graphique(const QPointF& pixel) const {
+    const Echelle_Graphique e = Echelle_Etat(etat_);
+    const QRectF z = zone();
+    return {e.gauche + (pixel.x() - z.left()) * e.largeur / z.width(),
+            e.haut + (pixel.y() - z.top()) * e.hauteur / z.height()};
+}
+
+QRectF Boite_Graphique::Selection_Montree() const {
+    if (!selection_en_cours_)
+        return {};
+    return QRectF(debut_selection_, fin_selection_).normalized();
+}
+
 void Boite_Graphique::resizeEvent(QResizeEvent*) {
     image_ = QPixmap();
 }
@@ -30,5 +49,33 @@ void Boite_Graphique::paintEvent(QPaintEvent*) {
         QPainter peintre(&image_);
         Peindre_Graphique(peintre, QRectF(QPointF(0, 0), QSizeF(size())), etat_);
     }
-    QPainter(this).drawPixmap(0, 0, image_);
+    QPainter peintre(this);
+    peintre.drawPixmap(0, 0, image_);
+    if (selection_en_cours_) {
+        peintre.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        peintre.drawRect(Selection_Montree());
+    }
+}
+
+void Boite_Graphique::mousePressEvent(QMouseEvent* evenement) {
+    // Seul un graphique agrandi (zoomé ou non) se sélectionne, au bouton gauche.
+    selection_en_cours_ = evenement->button() == Qt::LeftButton && etat_.agrandi && !etat_.vide;
+    debut_selection_ = fin_selection_ = evenement->position();
+    update();
+}
+
+void Boite_Graphique::mouseMoveEvent(QMouseEvent* evenement) {
+    if (!selection_en_cours_)
+        return;
+    fin_selection_ = evenement->position();
+    update();
+}
+
+void Boite_Graphique::mouseReleaseEvent(QMouseEvent* evenement) {
+    if (!selection_en_cours_ || evenement->button() != Qt::LeftButton)
+        return;
+    fin_selection_ = evenement->position();
+    selection_en_cours_ = false;
+    update();
+    emit Selection_Tiree(Vers_Graphique(debut_selection_), Vers_Graphique(fin_selection_));
 }

@@ -2,6 +2,9 @@
 
 #include "store/Declarations.h"
 
+#include <cmath>
+#include <vector>
+
 namespace {
 
 QString deux_chiffres(int n) {
@@ -40,16 +43,20 @@ void ecrire(Surface_Dessin& s, double x, double y, const QString& texte) {
     s.Ecrire(texte);
 }
 
+Echelle_Graphique echelle_axes(int duree, bool agrandi) {
+    if (agrandi && duree != 7)
+        return {9, -130, 30, 80};
+    return {9, -129, duree == 7 ? 34.0 : 30.0, 81};
+}
+
 // Les axes d'un graphique normal ou agrandi : mêmes étapes, quelques positions changent.
 void Axes(Surface_Dessin& s, int duree, Couleur c, bool agrandi, Serie_Leq serie) {
     const bool sept = duree == 7;
     s.Taille_Police(agrandi ? 10 : 8);
     s.Gras(false);
     s.Largeur_Trait(1);
-    if (agrandi && !sept)
-        s.Echelle(9, -130, 30, 80);
-    else
-        s.Echelle(9, -129, sept ? 34 : 30, 81);
+    const Echelle_Graphique e = echelle_axes(duree, agrandi);
+    s.Echelle(e.gauche, e.haut, e.largeur, e.hauteur);
     const double SL = s.ScaleLeft(), SW = s.ScaleWidth();
     s.Couleur_Avant(c);
 
@@ -274,9 +281,76 @@ void Trace_Grille_Zoom(Surface_Dessin& s, int duree, bool montrer) {
     }
 }
 
+QString Texte_Date_Jour(int d) {
+    return Texte_Date_Graph(d, false);
+}
+
+double Arrondi_Dixieme(double valeur) {
+    // Le petit écart rattrape les dixièmes que le binaire garde juste au-dessous (0,35).
+    return std::round(valeur * 10 + std::copysign(1e-9, valeur)) / 10;
+}
+
+void Trace_Dates_Zoom(Surface_Dessin& s, int duree, int a, int b, Couleur c) {
+    // Limites des jours montrés (les minuits) ; le premier n'a pas de début, le dernier
+    // pas de fin.
+    std::vector<double> minuits;
+    if (duree == 1)
+        minuits = {24};
+    else if (duree == 3)
+        minuits = {16, 24, 32};
+    else if (duree == 7)
+        minuits = {14, 18, 22, 26, 30, 34, 38};
+    else
+        return;
+    s.Couleur_Avant(c);
+    const double y = Arrondi_Dixieme(s.ScaleTop() + s.ScaleHeight() - 0.075 * s.ScaleHeight());
+    for (std::size_t d = 0; d <= minuits.size(); ++d) {
+        const double debut = d == 0 ? a : std::max<double>(a, minuits[d - 1]);
+        const double fin = d == minuits.size() ? b : std::min<double>(b, minuits[d]);
+        if (fin > debut)
+            ecrire(s, Arrondi_Dixieme((debut + fin) / 2), y,
+                   Texte_Date_Jour(static_cast<int>(d) + 1));
+    }
+}
+
+std::optional<Zoom_Graphique> Zoom_Selection(double xd, double yd, double xf, double yf) {
+    if (std::abs(xd - xf) < 1 || std::abs(std::abs(yd) - std::abs(yf)) < 5)
+        return std::nullopt;
+    if (xd > xf)
+        std::swap(xd, xf);
+    if (std::abs(yf) < std::abs(yd))
+        std::swap(yd, yf);
+    return Zoom_Graphique{Arrondi_Dixieme(xd), Arrondi_Dixieme(xf), Arrondi_Dixieme(std::abs(yd)),
+                          Arrondi_Dixieme(std::abs(yf))};
+}
+
+Echelle_Graphique Echelle_Etat(const Etat_Graphique& etat) {
+    if (etat.agrandi && etat.zoom) {
+        const Zoom_Graphique& z = *etat.zoom;
+        return {z.x_debut, -z.y_fin, z.x_fin - z.x_debut, z.y_fin - z.y_debut};
+    }
+    return echelle_axes(etat.duree, etat.agrandi);
+}
+
 void Dessiner_Graphique(Surface_Dessin& s, const Etat_Graphique& etat) {
     if (etat.vide)
         return;
+    const bool marque = etat.index_marque != 0 && !etat.marque_otee;
+    if (etat.agrandi && etat.zoom) {
+        const Echelle_Graphique e = Echelle_Etat(etat);
+        s.Echelle(e.gauche, e.haut, e.largeur, e.hauteur);
+        Trace_Grille_Zoom(s, etat.duree, true);
+        // Le niveau public d'un zoom : plus vif et deux pixels de large.
+        s.Largeur_Trait(2);
+        Trace_Niveau_Public(s, etat.duree, Vert_Zoom);
+        s.Largeur_Trait(1);
+        Trace_Courbe(s, etat.serie, etat.duree, Rouge);
+        if (marque)
+            Trace_Marque(s, etat.serie, etat.duree, etat.index_marque, Bleu);
+        Trace_Dates_Zoom(s, etat.duree, static_cast<int>(std::floor(etat.zoom->x_debut)),
+                         static_cast<int>(std::floor(etat.zoom->x_fin)), Noir);
+        return;
+    }
     if (etat.agrandi)
         Trace_Axes_Zoom(s, etat.serie, etat.duree, Noir);
     else
@@ -285,6 +359,6 @@ void Dessiner_Graphique(Surface_Dessin& s, const Etat_Graphique& etat) {
         return; // une autre durée : les axes seuls
     Trace_Niveau_Public(s, etat.duree, Vert_Public);
     Trace_Courbe(s, etat.serie, etat.duree, Rouge);
-    if (etat.index_marque != 0 && !etat.marque_otee)
+    if (marque)
         Trace_Marque(s, etat.serie, etat.duree, etat.index_marque, Bleu);
 }

@@ -52,6 +52,25 @@ void Trace_Marque(Surface_Dessin& s, Serie_Leq serie, int duree, std::int32_t in
 // Grille d'heures et de niveaux dans l'échelle courante de la surface ; « montrer » faux
 // n'écrit ses textes qu'en blanc.
 void Trace_Grille_Zoom(Surface_Dessin& s, int duree, bool montrer);
+// Dates des jours que montre un zoom de x = a à x = b (parties entières de ses bornes),
+// chacune au milieu de la part du jour qui se voit.
+void Trace_Dates_Zoom(Surface_Dessin& s, int duree, int a, int b, Couleur c);
+// « 15 / 11 / 2008 » : le jour d de Tab_Jours_Graph.
+QString Texte_Date_Jour(int d);
+
+// Un nombre arrondi au dixième comme l'écrit le format « 0.0 » : la moitié s'arrondit en
+// s'éloignant de zéro.
+double Arrondi_Dixieme(double valeur);
+
+// Le rectangle d'un zoom : x de gauche à droite, niveaux en dB du plus bas au plus haut.
+struct Zoom_Graphique {
+    double x_debut = 0, x_fin = 0, y_debut = 0, y_fin = 0;
+    bool operator==(const Zoom_Graphique&) const = default;
+};
+// Le zoom que donne une sélection tirée de (xd, yd) à (xf, yf), en coordonnées du graphique
+// et dans n'importe quel sens ; rien si elle a moins d'une unité de x de large ou moins de
+// 5 dB de haut.
+std::optional<Zoom_Graphique> Zoom_Selection(double xd, double yd, double xf, double yf);
 
 // Ce qu'une boîte de graphique montre, redessiné en entier à chaque changement (sur une
 // surface blanche) : voir docs/architecture.md.
@@ -65,5 +84,14 @@ struct Etat_Graphique {
     std::int32_t index_marque = 0;
     // Un clic sur une ligne vide de la liste ôte la flèche mais garde la valeur marquée.
     bool marque_otee = false;
+    // Le rectangle zoomé d'un graphique agrandi ; rien : tout le graphique agrandi.
+    std::optional<Zoom_Graphique> zoom{};
 };
 void Dessiner_Graphique(Surface_Dessin& s, const Etat_Graphique& etat);
+
+// L'échelle d'une boîte dans cet état : ce que Dessiner_Graphique pose, et ce qui traduit
+// la souris en coordonnées du graphique.
+struct Echelle_Graphique {
+    double gauche, haut, largeur, hauteur;
+};
+Echelle_Graphique Echelle_Etat(const Etat_Graphique& etat);

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <cmath>
+#include <vector>
 
 Surface_Peintre::Surface_Peintre(QPainter& peintre, const QRectF& zone, double facteur)
     : peintre_(peintre), zone_(zone), facteur_(facteur), police_(QStringLiteral("Arial")) {
@@ -74,10 +75,32 @@ void Peindre_Graphique(QPainter& peintre, const QRectF& boite, const Etat_Graphi
     Dessiner_Graphique(surface, etat);
 }
 
-QImage Image_Graphiques_Leq(int duree, bool vide, int largeur) {
-    // La partie de la fenêtre qui tient les deux graphiques et leurs légendes, en twips.
+QImage Image_Graphiques_Leq(int duree, bool vide, int largeur, const Etat_Graphique* agrandi) {
+    struct Graphique {
+        Etat_Graphique etat;
+        Rectangle_Twips place;
+        int haut_legende;
+        const char* legende;
+    };
+    auto legende = [](Serie_Leq serie) {
+        return serie == Serie_Leq::Leq10 ? "Graphique des niveaux Leq sur 10 minutes."
+                                         : "Graphique des niveaux Leq sur 1 minute.";
+    };
+    std::vector<Graphique> graphiques;
+    if (agrandi) {
+        graphiques.push_back({*agrandi, Place_Graphique_Agrandi, 9240, legende(agrandi->serie)});
+    } else {
+        for (Serie_Leq serie : {Serie_Leq::Leq10, Serie_Leq::Leq1}) {
+            const bool dix = serie == Serie_Leq::Leq10;
+            graphiques.push_back({{serie, duree, vide, false, 0},
+                                  dix ? Place_Graphique_Leq10 : Place_Graphique_Leq1,
+                                  dix ? 4890 : 9240,
+                                  legende(serie)});
+        }
+    }
+    // La partie de la fenêtre qui tient les graphiques et leurs légendes, en twips.
     const int gauche = Place_Graphique_Leq10.gauche, haut = Place_Graphique_Leq10.haut;
-    const int largeur_twips = Place_Graphique_Leq10.largeur;
+    const int largeur_twips = graphiques.front().place.largeur;
     const int bas_twips = 9240 + 255;
     const double naturelle = static_cast<double>(largeur_twips) / Twips_Par_Pixel;
     const double facteur = largeur > 0 ? largeur / naturelle : 1.0;
@@ -90,23 +113,12 @@ QImage Image_Graphiques_Leq(int duree, bool vide, int largeur) {
     peintre.scale(facteur, facteur);
     auto pixels = [&](int twips) { return static_cast<double>(twips) / Twips_Par_Pixel; };
 
-    struct Graphique {
-        Serie_Leq serie;
-        Rectangle_Twips place;
-        int haut_legende;
-        const char* legende;
-    };
-    const Graphique graphiques[] = {
-        {Serie_Leq::Leq10, Place_Graphique_Leq10, 4890,
-         "Graphique des niveaux Leq sur 10 minutes."},
-        {Serie_Leq::Leq1, Place_Graphique_Leq1, 9240, "Graphique des niveaux Leq sur 1 minute."},
-    };
     QFont police(QStringLiteral("Arial"));
     police.setPixelSize(11); // 8,25 points à 96 ppp, la police des fenêtres
     for (const Graphique& g : graphiques) {
         const QRectF boite(pixels(g.place.gauche - gauche), pixels(g.place.haut - haut),
                            pixels(g.place.largeur), pixels(g.place.hauteur));
-        Peindre_Graphique(peintre, boite, {g.serie, duree, vide, false, 0});
+        Peindre_Graphique(peintre, boite, g.etat);
         peintre.setPen(Qt::black);
         peintre.setFont(police);
         peintre.drawText(QRectF(0, pixels(g.haut_legende - haut), naturelle, pixels(255)),

@@ -45,6 +45,8 @@ private:
 void Peindre_Graphique(QPainter& peintre, const QRectF& boite, const Etat_Graphique& etat,
                        double facteur = 1.0);
 
-// Les deux graphiques normaux de frmGraphique_Leq dans une image : Leq10 au-dessus de Leq1,
-// chacun avec sa légende, à la taille de la fenêtre ou « largeur » pixels de large.
-QImage Image_Graphiques_Leq(int duree, bool vide, int largeur = 0);
+// Les graphiques de frmGraphique_Leq dans une image, comme la fenêtre les montre : les deux
+// graphiques normaux (Leq10 au-dessus de Leq1) ou le seul graphique « agrandi », chacun avec
+// sa légende ; à la taille de la fenêtre ou « largeur » pixels de large.
+QImage Image_Graphiques_Leq(int duree, bool vide, int largeur = 0,
+                            const Etat_Graphique* agrandi = nullptr);

@@ -17,7 +17,7 @@
 
 namespace {
 
-// Étiquette placée à son coin haut gauche, à la taille de son texte.
+// Étiquette placée à son coin haut gauche, assez large pour ses textes.
 QLabel* etiquette(QWidget* parent, const char* nom, int gauche, int haut,
                   const QString& texte = QString()) {
     auto* l = new QLabel(texte, parent);
@@ -54,18 +54,23 @@ frmGraphique_Leq::frmGraphique_Leq() : Fenetre_Base(Id_Fenetre::frmGraphique_Leq
         const char *graphique, *legende, *print, *zoom, *liste, *mini, *maxi;
         Rectangle_Twips boite;
         int haut_legende, haut_liste, haut_extremes;
-        QString texte_legende, nom, image_zoom;
+        QString texte_legende, nom, image_zoom, image_retour, bulle_apres_zoom, bulle_normale;
     };
     const Place places[] = {
         {Leq10, Serie_Leq::Leq10, "Graphique_Leq10", "Label_Leq10", "Cmd_Print_Leq10",
          "Cmd_Zoom_Leq10", "List_Leq10", "Label_Mini_Leq10", "Label_Maxi_Leq10",
          Place_Graphique_Leq10, 4890, 1080, 4920,
          QStringLiteral("Graphique des niveaux Leq sur 10 minutes."), QStringLiteral("Leq 10"),
-         QStringLiteral("Zoom Leq 10.bmp")},
+         QStringLiteral("Zoom Leq 10.bmp"), QStringLiteral("No Zoom Leq 10.bmp"),
+         // Ces deux bulles s'écrivent « Leq10 », sans blanc.
+         QStringLiteral("Retour à la taille normale du graphique Leq10."),
+         QStringLiteral("Agrandir le graphique Leq10.")},
         {Leq1, Serie_Leq::Leq1, "Graphique_Leq1", "Label_Leq1", "Cmd_Print_Leq1", "Cmd_Zoom_Leq1",
          "List_Leq1", "Label_Mini_Leq1", "Label_Maxi_Leq1", Place_Graphique_Leq1, 9240, 7470, 5250,
          QStringLiteral("Graphique des niveaux Leq sur 1 minute."), QStringLiteral("Leq 1"),
-         QStringLiteral("Zoom Leq 1.bmp")},
+         QStringLiteral("Zoom Leq 1.bmp"), QStringLiteral("No Zoom Leq 1.bmp"),
+         QStringLiteral("Retour à la taille normale du graphique Leq 1."),
+         QStringLiteral("Agrandir le graphique Leq 1.")},
     };
     for (const Place& p : places) {
         Vue_Serie& v = p.vue;
@@ -77,15 +82,25 @@ frmGraphique_Leq::frmGraphique_Leq() : Fenetre_Base(Id_Fenetre::frmGraphique_Leq
         v.Cmd_Print = Bouton_Image(v.Graphique, p.print,
                                    QStringLiteral("Imprimer le graphique ") + p.nom + u'.',
                                    QStringLiteral("Print.bmp"));
-        Placer_Twips(v.Cmd_Print, 6210, 0, 645, 495);
+
         v.Cmd_Zoom =
             Bouton_Image(v.Graphique, p.zoom,
                          QStringLiteral("Agrandir le graphique ") + p.nom + u'.', p.image_zoom);
-        Placer_Twips(v.Cmd_Zoom, 6840, 0, 645, 495);
+
         v.Liste = Creer_Liste(this, p.liste);
         Placer_Twips(v.Liste, 7800, p.haut_liste, 7125, 1710);
         v.Mini = etiquette(this, p.mini, 7620, p.haut_extremes);
         v.Maxi = etiquette(this, p.maxi, 11400, p.haut_extremes);
+        v.place = p.boite;
+        v.haut_legende = p.haut_legende;
+        v.image_zoom = p.image_zoom;
+        v.image_retour = p.image_retour;
+        v.bulle_agrandi = QStringLiteral("Retour à la taille normale du graphique ") + p.nom + u'.';
+        v.bulle_apres_zoom = p.bulle_apres_zoom;
+        v.bulle_normale = p.bulle_normale;
+        Placer_Boutons(v);
+        connect(v.Graphique, &Boite_Graphique::Selection_Tiree, this,
+                [this, &v](QPointF debut, QPointF fin) { Selection(v, debut, fin); });
     }
 
     Label3 = etiquette(this, "Label3", 7620, 840,
@@ -111,13 +126,17 @@ frmGraphique_Leq::frmGraphique_Leq() : Fenetre_Base(Id_Fenetre::frmGraphique_Leq
     Placer_Twips(Cmd_New_Graph, 14430, 0, 705, 495);
 
     connect(Cmd_New_Graph, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_New_Graph_Click);
-    // Un clic ou les flèches du clavier : la ligne courante change, la flèche la suit.
+    connect(Leq1.Cmd_Zoom, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_Zoom_Leq1_Click);
+    connect(Leq10.Cmd_Zoom, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_Zoom_Leq10_Click);
+    // Un clic ou les flèches du clavier : la ligne choisie change, la flèche la suit. La
+    // ligne courante seule ne suffit pas : la liste la pose d'elle-même en prenant le focus.
     for (auto [liste, clic] : {std::pair{Leq1.Liste, &frmGraphique_Leq::List_Leq1_Click},
                                std::pair{Leq10.Liste, &frmGraphique_Leq::List_Leq10_Click}}) {
-        connect(liste->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this, clic](const QModelIndex& i) {
-                    if (i.isValid())
-                        (this->*clic)(i.row());
+        connect(liste->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, clic, liste] {
+                    const QModelIndexList choisies = liste->selectionModel()->selectedIndexes();
+                    if (!choisies.isEmpty())
+                        (this->*clic)(choisies.constFirst().row());
                 });
         connect(liste, &QListView::clicked, this,
                 [this, clic](const QModelIndex& i) { (this->*clic)(i.row()); });
@@ -179,7 +198,8 @@ void frmGraphique_Leq::List_Leq10_Click(int ligne) {
 
 void frmGraphique_Leq::Clic_Liste(Vue_Serie& vue, int ligne) {
     const auto& M = Magasin();
-    if ((&vue == &Leq1 ? M.Nb_Leq1 : M.Nb_Leq10) < 2)
+    // Sans valeur dans la période, les comptes sont ceux d'une période précédente.
+    if (vue.Graphique->Etat().vide || (&vue == &Leq1 ? M.Nb_Leq1 : M.Nb_Leq10) < 2)
         return;
     const QStringList lignes = static_cast<QStringListModel*>(vue.Liste->model())->stringList();
     Etat_Graphique etat = vue.Graphique->Etat();
@@ -189,4 +209,76 @@ void frmGraphique_Leq::Clic_Liste(Vue_Serie& vue, int ligne) {
     if (valeur != 0)
         etat.index_marque = valeur;
     vue.Graphique->Changer_Etat(etat);
+}
+
+void frmGraphique_Leq::Cmd_Zoom_Leq1_Click() {
+    Clic_Zoom(Leq1);
+}
+
+void frmGraphique_Leq::Cmd_Zoom_Leq10_Click() {
+    Clic_Zoom(Leq10);
+}
+
+void frmGraphique_Leq::Clic_Zoom(Vue_Serie& vue) {
+    Etat_Graphique etat = vue.Graphique->Etat();
+    // Tout nouvel état remontre la flèche de la valeur marquée.
+    etat.marque_otee = false;
+    if (!etat.agrandi) {
+        etat.agrandi = true;
+        Disposer(vue, true);
+        vue.Cmd_Zoom->setToolTip(vue.bulle_agrandi);
+        Image_Bouton(vue.Cmd_Zoom, vue.image_retour);
+        vue.Cmd_Print->show();
+    } else if (etat.zoom) {
+        etat.zoom.reset();
+        vue.Cmd_Zoom->setToolTip(vue.bulle_apres_zoom);
+        vue.Cmd_Print->show();
+    } else {
+        etat.agrandi = false;
+        Disposer(vue, false);
+        vue.Cmd_Zoom->setToolTip(vue.bulle_normale);
+        Image_Bouton(vue.Cmd_Zoom, vue.image_zoom);
+        vue.Cmd_Print->hide();
+    }
+    vue.Graphique->Changer_Etat(etat);
+    Placer_Boutons(vue);
+}
+
+void frmGraphique_Leq::Selection(Vue_Serie& vue, QPointF debut, QPointF fin) {
+    if (const std::optional<Zoom_Graphique> zoom =
+            Zoom_Selection(debut.x(), debut.y(), fin.x(), fin.y())) {
+        Etat_Graphique etat = vue.Graphique->Etat();
+        etat.zoom = zoom;
+        etat.marque_otee = false;
+        vue.Graphique->Changer_Etat(etat);
+        vue.Cmd_Print->hide();
+    }
+    vue.Cmd_Zoom->setToolTip(QStringLiteral("Retour à la fonction Zoom Normal."));
+}
+
+void frmGraphique_Leq::Disposer(Vue_Serie& vue, bool agrandi) {
+    Vue_Serie& autre = &vue == &Leq1 ? Leq10 : Leq1;
+    const Rectangle_Twips boite = agrandi ? Place_Graphique_Agrandi : vue.place;
+    Placer_Twips(vue.Graphique, boite.gauche, boite.haut, boite.largeur, boite.hauteur);
+    Placer_Twips(vue.Legende, 30, agrandi ? 9240 : vue.haut_legende, agrandi ? 15195 : 7485, 255);
+    // Le graphique agrandi couvre les étiquettes qu'il ne cache pas (niveaux publics).
+    if (agrandi)
+        vue.Graphique->raise();
+    for (QWidget* w : std::initializer_list<QWidget*>{Label_Analyse, Label_Source, Label3, Label4,
+                                                      autre.Legende, autre.Graphique, Leq1.Liste,
+                                                      Leq10.Liste, List_Depassement, Cmd_New_Graph})
+        w->setVisible(!agrandi);
+    const auto& M = Magasin();
+    for (auto [v, nb] : {std::pair{&Leq1, M.Nb_Leq1}, std::pair{&Leq10, M.Nb_Leq10}}) {
+        v->Mini->setVisible(!agrandi && nb > 1);
+        v->Maxi->setVisible(!agrandi && nb > 1);
+    }
+}
+
+void frmGraphique_Leq::Placer_Boutons(Vue_Serie& vue) {
+    // En haut à droite de la boîte, quelle que soit sa taille.
+    const int largeur =
+        vue.Graphique->Etat().agrandi ? Place_Graphique_Agrandi.largeur : vue.place.largeur;
+    Placer_Twips(vue.Cmd_Zoom, largeur - 675, 0, 645, 495);
+    Placer_Twips(vue.Cmd_Print, largeur - 1305, 0, 645, 495);
 }

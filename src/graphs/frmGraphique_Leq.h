@@ -24,6 +24,9 @@ public:
     // « ligne » : la ligne cliquée de la liste, comptée depuis 0.
     void List_Leq1_Click(int ligne);
     void List_Leq10_Click(int ligne);
+    // Agrandir, quitter le zoom ou revenir à la taille normale, selon l'état du graphique.
+    void Cmd_Zoom_Leq1_Click();
+    void Cmd_Zoom_Leq10_Click();
 
 private:
     // Ce qui appartient à une série : son graphique, sa légende, ses boutons, sa liste et ses
@@ -36,8 +39,18 @@ private:
         QListView* Liste = nullptr;
         QLabel* Mini = nullptr;
         QLabel* Maxi = nullptr;
+        Rectangle_Twips place{};
+        int haut_legende = 0;
+        QString image_zoom, image_retour;
+        QString bulle_agrandi, bulle_apres_zoom, bulle_normale;
     };
     void Clic_Liste(Vue_Serie& vue, int ligne);
+    void Clic_Zoom(Vue_Serie& vue);
+    void Selection(Vue_Serie& vue, QPointF debut, QPointF fin);
+    // Le graphique agrandi prend toute la fenêtre et cache ce qui n'est pas à lui ; à la
+    // taille normale, tout revient (les extrêmes d'une série sans valeur restent cachés).
+    void Disposer(Vue_Serie& vue, bool agrandi);
+    static void Placer_Boutons(Vue_Serie& vue);
 
     Vue_Serie Leq10, Leq1;
     QLabel* Label_Entete = nullptr;

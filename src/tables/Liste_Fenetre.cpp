@@ -10,6 +10,8 @@ QListView* Creer_Liste(QWidget* parent, const char* nom) {
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Toutes les lignes ont la même hauteur : la vue n'a pas à les mesurer une à une.
     liste->setUniformItemSizes(true);
+    // Une ligne trop longue se lit en faisant défiler, jamais coupée de « … ».
+    liste->setTextElideMode(Qt::ElideNone);
     return liste;
 }
 

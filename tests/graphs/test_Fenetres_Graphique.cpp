@@ -12,8 +12,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -28,6 +30,18 @@ struct Dialogue_Graphique : Environnement_Ihm {
              {std::pair{"Option_1_Jour", 1}, {"Option_3_Jours", 3}, {"Option_7_Jours", 7}})
             duree += controle<QRadioButton>(nom)->isChecked() ? jours : 0;
         return {controle<QDateEdit>("DTPicker1")->date(), duree};
+    }
+    // Le graphique d'un jour à partir du 7 mars 2008 : trois Leq1 sous 60 dB, le dernier le
+    // 8 après minuit ; aucun Leq10.
+    QWidget* ouvrir_graphique() {
+        auto& M = Magasin();
+        M.Tab_Leq.remplir(255);
+        const std::int16_t lignes[][8] = {
+            {0, 12, 7, 1, 3, 8, 50, 0}, {1, 12, 7, 1, 3, 8, 45, 0}, {1, 0, 8, 1, 3, 8, 52, 0}};
+        for (int i = 0; i < 3; ++i)
+            std::copy(lignes[i], lignes[i] + 8, M.Tab_Leq.ligne(i + 1));
+        Ecrire_Periode_Graph(QDate(2008, 3, 7), 1);
+        return Fenetres::instance().Ouvrir(Id_Fenetre::frmGraphique_Leq);
     }
 };
 
@@ -70,14 +84,7 @@ TEST_F(Dialogue_Graphique, ChoixEcritPuisRetrouve) {
 // compte), un clic sur une ligne vide l'ôte ; une période sans niveau : le message, des
 // graphiques blancs.
 TEST_F(Dialogue_Graphique, GraphiqueExtremesEtFleche) {
-    auto& M = Magasin();
-    M.Tab_Leq.remplir(255);
-    const std::int16_t lignes[][8] = {
-        {0, 12, 7, 1, 3, 8, 50, 0}, {1, 12, 7, 1, 3, 8, 45, 0}, {1, 0, 8, 1, 3, 8, 52, 0}};
-    for (int i = 0; i < 3; ++i)
-        std::copy(lignes[i], lignes[i] + 8, M.Tab_Leq.ligne(i + 1));
-    Ecrire_Periode_Graph(QDate(2008, 3, 7), 1);
-    QWidget* f = Fenetres::instance().Ouvrir(Id_Fenetre::frmGraphique_Leq);
+    QWidget* f = ouvrir_graphique();
     auto texte = [&](const char* nom) {
         auto* l = f->findChild<QLabel*>(QString::fromLatin1(nom));
         return l->isVisibleTo(f) ? l->text() : QStringLiteral("(caché)");
@@ -123,6 +130,81 @@ TEST_F(Dialogue_Graphique, GraphiqueExtremesEtFleche) {
     const auto [blancs, tous] = pixels(
         f->findChild<Boite_Graphique*>(QStringLiteral("Graphique_Leq1")), qRgb(255, 255, 255));
     EXPECT_EQ(blancs, tous);
+}
+
+// Agrandir, zoomer à la souris (dans tous les sens, puis dans le zoom), quitter le zoom,
+// revenir : chaque étape montre son état, et la fenêtre revient telle qu'elle était.
+TEST_F(Dialogue_Graphique, AgrandirEtZoomer) {
+    QWidget* f = ouvrir_graphique();
+    auto* b = f->findChild<Boite_Graphique*>(QStringLiteral("Graphique_Leq1"));
+    auto* zoom = f->findChild<QPushButton*>(QStringLiteral("Cmd_Zoom_Leq1"));
+    auto visibles = [&] {
+        QStringList v;
+        for (QWidget* w : f->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z]"))))
+            if (w->isVisibleTo(f))
+                v << w->objectName() + QString::number(w->width());
+        v.sort();
+        return v;
+    };
+    // Le graphique seul, sans ses boutons.
+    auto image = [&] {
+        QImage i(b->size(), QImage::Format_RGB32);
+        b->render(&i, {}, {}, QWidget::DrawWindowBackground);
+        return i;
+    };
+    const QStringList normaux = visibles();
+    const QImage normale = image();
+    // Tire à la souris de (x1, y1) à (x2, y2), en coordonnées du graphique.
+    auto tirer = [&](double x1, double y1, double x2, double y2) {
+        const Echelle_Graphique e = Echelle_Etat(b->Etat());
+        auto pixel = [&](double x, double y) {
+            return QPointF(1 + (x - e.gauche) * (b->width() - 2) / e.largeur,
+                           1 + (y - e.haut) * (b->height() - 2) / e.hauteur);
+        };
+        for (auto [type, p] : {std::pair{QEvent::MouseButtonPress, pixel(x1, y1)},
+                               {QEvent::MouseMove, pixel(x2, y2)},
+                               {QEvent::MouseButtonRelease, pixel(x2, y2)}}) {
+            QMouseEvent m(type, p, b->mapToGlobal(p), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(b, &m);
+        }
+    };
+    tirer(14, -100, 20, -70); // à la taille normale, rien ne se passe
+    EXPECT_FALSE(b->Etat().agrandi || b->Etat().zoom);
+    zoom->click();
+    EXPECT_EQ(b->width(), 15060 / 15);
+    EXPECT_FALSE(f->findChild<QListView*>(QStringLiteral("List_Leq1"))->isVisibleTo(f));
+    EXPECT_EQ(zoom->toolTip(), QStringLiteral("Retour à la taille normale du graphique Leq 1."));
+    for (auto [x1, y1, x2, y2] : {std::array{14.0, -100.0, 20.0, -70.0},
+                                  {20.0, -100.0, 14.0, -70.0},
+                                  {14.0, -70.0, 20.0, -100.0},
+                                  {20.0, -70.0, 14.0, -100.0}}) {
+        tirer(x1, y1, x2, y2);
+        ASSERT_TRUE(b->Etat().zoom);
+        EXPECT_EQ(*b->Etat().zoom, (Zoom_Graphique{14, 20, 70, 100}));
+        zoom->click(); // quitte le zoom
+    }
+    tirer(14, -100, 14.9, -70); // trop étroite : la bulle seule change
+    EXPECT_FALSE(b->Etat().zoom);
+    EXPECT_EQ(zoom->toolTip(), QStringLiteral("Retour à la fonction Zoom Normal."));
+
+    // Un zoom dans le zoom se lit dans l'échelle du premier, et ne laisse rien de lui.
+    tirer(14, -100, 20, -70);
+    tirer(15, -95, 17, -80);
+    const Etat_Graphique etat = b->Etat();
+    ASSERT_TRUE(etat.zoom);
+    EXPECT_EQ(*etat.zoom, (Zoom_Graphique{15, 17, 80, 95}));
+    const QImage deux_zooms = image();
+    zoom->click();
+    b->Changer_Etat(etat);
+    EXPECT_EQ(image(), deux_zooms);
+
+    zoom->click(); // quitte le zoom
+    zoom->click(); // taille normale
+    EXPECT_EQ(visibles(), normaux);
+    EXPECT_EQ(image(), normale);
+    EXPECT_EQ(zoom->toolTip(), QStringLiteral("Agrandir le graphique Leq 1."));
 }
 
 } // namespace

@@ -152,6 +152,27 @@ TEST_F(Traces, HeuresDatesEtMinuits) {
     }
 }
 
+// Les dates d'un zoom : une par jour vu, au milieu de sa part visible (les jours se
+// séparent aux minuits), à 7,5 % du bas de l'échelle.
+TEST_F(Traces, DatesDuZoom) {
+    for (auto [duree, a, b, attendu] :
+         {std::tuple{3, 17, 19, "18:16"},   // un seul jour
+          {3, 14, 26, "15:15|20:16|25:17"}, // trois jours, celui du milieu à son centre
+          {1, 10, 30, "17:15|27:16"},       // avant midi du premier jour
+          {7, 13, 15, "13.5:15|14.5:16"}}) {
+        SCOPED_TRACE(testing::Message() << duree << " jours, " << a << " à " << b);
+        Ecrire_Periode_Graph(QDate(2008, 11, 15), duree);
+        Surface_Enregistreuse s;
+        s.Echelle(a, -100, b - a, 40);
+        Trace_Dates_Zoom(s, duree, a, b, Noir);
+        QStringList vues;
+        for (const Operation& o : s.operations)
+            if (o.genre == Genre::Texte && o.y1 == -63)
+                vues << Texte_Nombre(o.x1) + u':' + o.texte.left(2);
+        EXPECT_EQ(vues.join(u'|'), QString::fromLatin1(attendu));
+    }
+}
+
 // Le niveau public 1 (deux cases de Tab_Config) est une ligne horizontale de x = 11 à 37,
 // ou 41 sur 7 jours.
 TEST_F(Traces, NiveauPublic) {
@@ -217,6 +238,12 @@ TEST_F(Traces, CommandesGraphiqueEtEvenements) {
     EXPECT_EQ(l[0], QStringLiteral("graphique Leq10"));
     EXPECT_TRUE(l.contains(QStringLiteral("graphique Leq1")));
     EXPECT_GT(l.filter(QStringLiteral("#FF0000")).size(), 1000);
+    // --zoom : le seul graphique choisi, dans l'échelle de la sélection ; trop petite, refusée.
+    const QStringList zoom{"1", "--operations", "--serie", "leq10", "--zoom", "20", "-70"};
+    const QStringList z = outil(a + zoom + QStringList{"14", "-100.04"}).sortie.split(u'\n');
+    EXPECT_EQ(z.mid(0, 2), QStringList({"graphique Leq10", "echelle 14 -100 6 30"}));
+    EXPECT_FALSE(z.contains(QStringLiteral("graphique Leq1")));
+    EXPECT_EQ(outil(a + zoom + QStringList{"19.5", "-74"}).code, 1);
 
     // L'image : --largeur pixels de large, la hauteur en proportion (en-tête PNG) ; une
     // largeur absurde n'écrit rien ; ni image ni opérations : ligne mal formée.

@@ -4,18 +4,23 @@
 #include "Commande.h"
 
 #include "graphs/Fonctions_Graphiques.h"
+#include "graphs/Graphique_Leq.h"
 #include "graphs/Periode_Graphique.h"
 #include "graphs/Surface_Peintre.h"
 #include "store/Declarations.h"
 
 #include <QImage>
 #include <QSaveFile>
+#include <array>
+#include <cmath>
+#include <optional>
 
 namespace {
 
 const QString Aide = QStringLiteral(
     "Utilisation : lqm-outil graphique FICHIER.lqm --debut JJ/MM/AAAA --jours 1|3|7\n"
     "                                  (--sortie FICHIER.png [--largeur N] | --operations)\n"
+    "                                  [--zoom X1 Y1 X2 Y2 --serie leq1|leq10]\n"
     "\n"
     "Dessine les graphiques Leq10 et Leq1 de la fenêtre du graphique, de midi du jour de\n"
     "début à midi du jour de fin : Leq10 au-dessus de Leq1, à la taille de la fenêtre.\n"
@@ -27,25 +32,65 @@ const QString Aide = QStringLiteral(
     "  --largeur N          largeur de l'image en pixels (100 à 5000).\n"
     "  --operations         écrit ce que dessine chaque graphique, une opération par ligne,\n"
     "                       en coordonnées du graphique (echelle, ligne, point, texte).\n"
+    "  --zoom X1 Y1 X2 Y2   agrandit le graphique de --serie et y tire une sélection de\n"
+    "                       (X1, Y1) à (X2, Y2), en coordonnées du graphique (y = −niveau) ;\n"
+    "                       seul ce graphique est dessiné, zoomé.\n"
+    "  --serie leq1|leq10   le graphique à zoomer.\n"
     "  -h, --help           affiche cette aide.\n");
 
 constexpr int Largeur_Min = 100, Largeur_Max = 5000;
 
+// Retire « --zoom X1 Y1 X2 Y2 » des arguments avant la lecture : les y sont négatifs et ne
+// doivent pas passer pour des options. Rend le message d'erreur, vide si tout va bien.
+QString Extraire_Zoom(QStringList& arguments, std::optional<std::array<double, 4>>& coins) {
+    const qsizetype i = arguments.indexOf(QStringLiteral("--zoom"));
+    if (i < 0)
+        return {};
+    if (arguments.size() - i - 1 < 4)
+        return QStringLiteral("L'option --zoom attend quatre nombres : X1 Y1 X2 Y2.");
+    std::array<double, 4> valeurs{};
+    for (int k = 0; k < 4; ++k) {
+        bool ok = false;
+        QString texte = arguments[i + 1 + k];
+        valeurs[k] = texte.replace(u',', u'.').toDouble(&ok);
+        if (!ok || !std::isfinite(valeurs[k]))
+            return QStringLiteral("L'option --zoom attend quatre nombres : « %1 » n'en est pas un.")
+                .arg(arguments[i + 1 + k]);
+    }
+    arguments.remove(i, 5);
+    coins = valeurs;
+    return {};
+}
+
 } // namespace
 
-int Commande_Graphique(const QStringList& arguments) {
+int Commande_Graphique(const QStringList& arguments_commande) {
+    QStringList arguments = arguments_commande;
+    std::optional<std::array<double, 4>> coins;
+    if (const QString erreur = Extraire_Zoom(arguments, coins); !erreur.isEmpty())
+        return Usage(erreur, Aide);
     QCommandLineParser parseur;
     const QCommandLineOption sortie(QStringLiteral("sortie"), QString(),
                                     QStringLiteral("FICHIER.png"));
     const QCommandLineOption largeur(QStringLiteral("largeur"), QString(), QStringLiteral("N"));
     const QCommandLineOption operations(QStringLiteral("operations"));
+    const QCommandLineOption serie_option(QStringLiteral("serie"), QString(),
+                                          QStringLiteral("leq1|leq10"));
     const int code = Lire_Periode_Graph_Et_Fichier(
-        parseur, {sortie, largeur, operations}, arguments, Aide,
+        parseur, {sortie, largeur, operations, serie_option}, arguments, Aide,
         QStringLiteral("La commande graphique attend un fichier .lqm."));
     if (code >= 0)
         return code;
     if (!parseur.isSet(sortie) && !parseur.isSet(operations))
         return Usage(QStringLiteral("Il faut --sortie FICHIER.png ou --operations."), Aide);
+    const QString nom_serie = parseur.value(serie_option);
+    if (coins.has_value() != parseur.isSet(serie_option))
+        return Usage(QStringLiteral("--zoom et --serie vont ensemble."), Aide);
+    if (coins && nom_serie != QStringLiteral("leq1") && nom_serie != QStringLiteral("leq10"))
+        return Usage(
+            QStringLiteral("L'option --serie attend leq1 ou leq10 : « %1 » ne convient pas.")
+                .arg(nom_serie),
+            Aide);
     int pixels = 0;
     if (parseur.isSet(largeur)) {
         bool ok = false;
@@ -67,15 +112,33 @@ int Commande_Graphique(const QStringList& arguments) {
     if (!vide)
         Extraction_Periode();
     else
-        Erreur(QStringLiteral(
-            "Il n'y a aucune valeur de niveau Leq relevée pour cette période !!!\n"));
+        Erreur(Message_Aucune_Valeur_Graph + u'\n');
     const int duree = M.Duree_Graph;
+
+    // Le graphique agrandi puis zoomé, comme la souris le ferait dans la fenêtre.
+    std::optional<Etat_Graphique> zoome;
+    if (coins) {
+        const auto [x1, y1, x2, y2] = *coins;
+        Etat_Graphique etat{nom_serie == QStringLiteral("leq10") ? Serie_Leq::Leq10
+                                                                 : Serie_Leq::Leq1,
+                            duree, vide, true, 0};
+        etat.zoom = Zoom_Selection(x1, y1, x2, y2);
+        if (!etat.zoom) {
+            Erreur(QStringLiteral("Sélection trop petite : il faut au moins une unité de x de "
+                                  "large et 5 dB de haut.\n"));
+            return 1;
+        }
+        zoome = etat;
+    }
 
     if (parseur.isSet(operations)) {
         QString texte;
         for (Serie_Leq serie : {Serie_Leq::Leq10, Serie_Leq::Leq1}) {
+            if (zoome && zoome->serie != serie)
+                continue;
             Surface_Enregistreuse surface;
-            Dessiner_Graphique(surface, {serie, duree, vide, false, 0});
+            Dessiner_Graphique(surface,
+                               zoome ? *zoome : Etat_Graphique{serie, duree, vide, false, 0});
             texte += serie == Serie_Leq::Leq10 ? QStringLiteral("graphique Leq10\n")
                                                : QStringLiteral("graphique Leq1\n");
             texte += surface.Texte_Operations();
@@ -84,7 +147,7 @@ int Commande_Graphique(const QStringList& arguments) {
     }
     if (parseur.isSet(sortie)) {
         const QString chemin = parseur.value(sortie);
-        const QImage image = Image_Graphiques_Leq(duree, vide, pixels);
+        const QImage image = Image_Graphiques_Leq(duree, vide, pixels, zoome ? &*zoome : nullptr);
         // Par un fichier temporaire : un échec ne laisse jamais une image à moitié écrite.
         QSaveFile fichier(chemin);
         if (!fichier.open(QIODevice::WriteOnly) || !image.save(&fichier, "PNG") ||
