@@ -339,6 +339,9 @@ void Dessiner_Graphique(Surface_Dessin& s, const Etat_Graphique& etat) {
     if (etat.agrandi && etat.zoom) {
         const Echelle_Graphique e = Echelle_Etat(etat);
         s.Echelle(e.gauche, e.haut, e.largeur, e.hauteur);
+        // Les textes d'un zoom gardent la taille de ceux du graphique agrandi.
+        s.Taille_Police(10);
+        s.Gras(false);
         Trace_Grille_Zoom(s, etat.duree, true);
         // Le niveau public d'un zoom : plus vif et deux pixels de large.
         s.Largeur_Trait(2);
