@@ -3,6 +3,7 @@
 #include "graphs/Surface_Peintre.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 Boite_Graphique::Boite_Graphique(QWidget* parent, const char* nom, Serie_Leq serie)
@@ -42,14 +43,19 @@ void Boite_Graphique::resizeEvent(QResizeEvent*) {
 }
 
 void Boite_Graphique::paintEvent(QPaintEvent*) {
+    QPainter peintre(this);
+    if (peintre.paintEngine()->type() == QPaintEngine::Picture) {
+        // Une impression : le graphique en traits et textes, pas l'image de l'écran.
+        Peindre_Graphique(peintre, QRectF(QPointF(0, 0), QSizeF(size())), etat_);
+        return;
+    }
     const qreal densite = devicePixelRatioF();
     if (image_.isNull() || image_.devicePixelRatio() != densite) {
         image_ = QPixmap(size() * densite);
         image_.setDevicePixelRatio(densite);
-        QPainter peintre(&image_);
-        Peindre_Graphique(peintre, QRectF(QPointF(0, 0), QSizeF(size())), etat_);
+        QPainter peintre_image(&image_);
+        Peindre_Graphique(peintre_image, QRectF(QPointF(0, 0), QSizeF(size())), etat_);
     }
-    QPainter peintre(this);
     peintre.drawPixmap(0, 0, image_);
     if (selection_en_cours_) {
         peintre.setPen(QPen(Qt::black, 1, Qt::DashLine));

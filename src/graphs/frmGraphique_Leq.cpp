@@ -4,9 +4,11 @@
 #include "graphs/Graphique_Leq.h"
 #include "platform/Apparence.h"
 #include "platform/Images_Programme.h"
+#include "platform/Impression_Fenetre.h"
 #include "platform/Plateforme.h"
 #include "shell/Fenetres.h"
 #include "store/Declarations.h"
+#include "tables/Impression_Tableaux.h"
 #include "tables/Liste_Fenetre.h"
 
 #include <QItemSelectionModel>
@@ -93,6 +95,7 @@ frmGraphique_Leq::frmGraphique_Leq() : Fenetre_Base(Id_Fenetre::frmGraphique_Leq
         v.Maxi = etiquette(this, p.maxi, 11400, p.haut_extremes);
         v.place = p.boite;
         v.haut_legende = p.haut_legende;
+        v.nom = p.nom;
         v.image_zoom = p.image_zoom;
         v.image_retour = p.image_retour;
         v.bulle_agrandi = QStringLiteral("Retour à la taille normale du graphique ") + p.nom + u'.';
@@ -126,6 +129,8 @@ frmGraphique_Leq::frmGraphique_Leq() : Fenetre_Base(Id_Fenetre::frmGraphique_Leq
     Placer_Twips(Cmd_New_Graph, 14430, 0, 705, 495);
 
     connect(Cmd_New_Graph, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_New_Graph_Click);
+    connect(Leq1.Cmd_Print, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_Print_Leq1_Click);
+    connect(Leq10.Cmd_Print, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_Print_Leq10_Click);
     connect(Leq1.Cmd_Zoom, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_Zoom_Leq1_Click);
     connect(Leq10.Cmd_Zoom, &QPushButton::clicked, this, &frmGraphique_Leq::Cmd_Zoom_Leq10_Click);
     // Un clic ou les flèches du clavier : la ligne choisie change, la flèche la suit. La
@@ -281,4 +286,29 @@ void frmGraphique_Leq::Placer_Boutons(Vue_Serie& vue) {
         vue.Graphique->Etat().agrandi ? Place_Graphique_Agrandi.largeur : vue.place.largeur;
     Placer_Twips(vue.Cmd_Zoom, largeur - 675, 0, 645, 495);
     Placer_Twips(vue.Cmd_Print, largeur - 1305, 0, 645, 495);
+}
+
+void frmGraphique_Leq::Cmd_Print_Leq1_Click() {
+    Imprimer(Leq1);
+}
+
+void frmGraphique_Leq::Cmd_Print_Leq10_Click() {
+    Imprimer(Leq10);
+}
+
+void frmGraphique_Leq::Imprimer(Vue_Serie& vue) {
+    const std::unique_ptr<Imprimante> imprimante = plateforme().Dialogue_Imprimante(
+        Nom_Document(QStringLiteral("Graphique ") + vue.nom), true);
+    if (!imprimante)
+        return; // Annuler : rien d'imprimé, rien de changé
+    // Le graphique en haut de la page, sa légende, l'en-tête et la période dessous.
+    Mise_En_Page_Impression page(this);
+    page.Haut(vue.Graphique, 30);
+    page.Haut(vue.Legende, 8430);
+    page.Haut(Label_Entete, 8880);
+    page.Haut(Label_Date, 9240);
+    page.Cacher(vue.Cmd_Print);
+    page.Cacher(vue.Cmd_Zoom);
+    page.Fond_Blanc();
+    Imprimer_Fenetre(*imprimante, this);
 }

@@ -27,6 +27,9 @@ public:
     // Agrandir, quitter le zoom ou revenir à la taille normale, selon l'état du graphique.
     void Cmd_Zoom_Leq1_Click();
     void Cmd_Zoom_Leq10_Click();
+    // Imprime le graphique agrandi seul, en paysage, avec sa légende, l'en-tête et la période.
+    void Cmd_Print_Leq1_Click();
+    void Cmd_Print_Leq10_Click();
 
 private:
     // Ce qui appartient à une série : son graphique, sa légende, ses boutons, sa liste et ses
@@ -41,11 +44,12 @@ private:
         QLabel* Maxi = nullptr;
         Rectangle_Twips place{};
         int haut_legende = 0;
-        QString image_zoom, image_retour;
+        QString nom, image_zoom, image_retour;
         QString bulle_agrandi, bulle_apres_zoom, bulle_normale;
     };
     void Clic_Liste(Vue_Serie& vue, int ligne);
     void Clic_Zoom(Vue_Serie& vue);
+    void Imprimer(Vue_Serie& vue);
     void Selection(Vue_Serie& vue, QPointF debut, QPointF fin);
     // Le graphique agrandi prend toute la fenêtre et cache ce qui n'est pas à lui ; à la
     // taille normale, tout revient (les extrêmes d'une série sans valeur restent cachés).

@@ -2,6 +2,8 @@
 
 #include "platform/Apparence.h"
 #include "platform/Images_Programme.h"
+#include "platform/Impression_Fenetre.h"
+#include "platform/Plateforme.h"
 #include "shell/Fenetres.h"
 
 #include <QComboBox>
@@ -130,6 +132,7 @@ frmParametres_v4::frmParametres_v4() : Fenetre_Base(Id_Fenetre::frmParametres_v4
             &frmParametres_v4::Combo_Jour_Change);
     Combo_Jour->lineEdit()->installEventFilter(this);
     // L'impression viendra ; le bouton est déjà là, sans effet.
+    connect(Cmd_Print, &QPushButton::clicked, this, &frmParametres_v4::Cmd_Print_Click);
     connect(Cmd_Exit, &QPushButton::clicked, this, &frmParametres_v4::Cmd_Exit_Click);
 }
 
@@ -189,6 +192,19 @@ void frmParametres_v4::Combo_Jour_Click(int k) {
 void frmParametres_v4::Combo_Jour_Change() {
     if (isVisible() && Combo_Jour->currentText() != Texte_Jour)
         Combo_Jour->setEditText(Texte_Jour);
+}
+
+void frmParametres_v4::Cmd_Print_Click() {
+    // L'orientation n'est pas touchée : celle du dernier travail.
+    const std::unique_ptr<Imprimante> imprimante = plateforme().Dialogue_Imprimante(
+        QStringLiteral("Paramètres du LQM 70-4 ") + Label_Numero_Serie->text());
+    if (!imprimante)
+        return;
+    Mise_En_Page_Impression page(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{Combo_Jour, Cmd_Print, Cmd_Exit})
+        page.Cacher(w);
+    page.Fond_Blanc();
+    Imprimer_Fenetre(*imprimante, this);
 }
 
 void frmParametres_v4::Cmd_Exit_Click() {

@@ -21,6 +21,8 @@ public:
 
     void Combo_Jour_Click(int k);
     void Combo_Jour_Change();
+    // Imprime la fenêtre telle qu'elle se montre, en noir sur blanc, sans liste ni boutons.
+    void Cmd_Print_Click();
     void Cmd_Exit_Click();
 
     // Fond de la fenêtre et de toutes ses étiquettes : blanc le temps d'imprimer.

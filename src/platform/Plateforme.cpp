@@ -56,7 +56,9 @@ public:
     std::optional<QString> Dialogue_Enregistrer(const QString&, const QString&) override {
         return std::nullopt;
     }
-    std::unique_ptr<Imprimante> Dialogue_Imprimante() override { return nullptr; }
+    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString&, std::optional<bool>) override {
+        return nullptr;
+    }
 };
 
 Plateforme*& installee() {
@@ -72,6 +74,12 @@ Plateforme& plateforme() {
 
 void Installer_Plateforme(Plateforme* p) {
     installee() = p;
+}
+
+void Signaler_Echec_Impression() {
+    plateforme().Message(QStringLiteral("L'impression n'a pas pu se faire : l'imprimante, ou le "
+                                        "fichier PDF choisi, a refusé le document !!!"),
+                         QStringLiteral("Impression impossible !!!"), Icone::Exclamation);
 }
 
 std::function<void()> Evenements_Espaces() {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+
+class QPainter;
 
 // Icône d'une boîte de message.
 enum class Icone { Aucune, Critique, Exclamation, Information };
@@ -17,8 +20,11 @@ public:
     virtual void Paysage(bool paysage) = 0;
     virtual void Texte(int x_twips, int y_twips, const QString& texte) = 0;
     virtual void Nouvelle_Page() = 0;
-    // Termine le document et l'envoie à l'imprimante.
-    virtual void Terminer() = 0;
+    // Dessine sur la page en cours : « zone » est la partie imprimable, dans un repère où un
+    // pixel d'écran à 96 ppp garde sa taille (l'image d'une fenêtre s'y pose telle quelle).
+    virtual void Dessiner(const std::function<void(QPainter&, const QRectF& zone)>& dessin) = 0;
+    // Termine le document et l'envoie ; faux quand l'imprimante ou le fichier l'a refusé.
+    virtual bool Terminer() = 0;
 };
 
 // Les services du système que le programme utilise et qu'un test doit pouvoir piloter :
@@ -43,13 +49,19 @@ public:
     virtual std::optional<QString> Dialogue_Ouvrir(const QString& nom, const QString& filtre) = 0;
     virtual std::optional<QString> Dialogue_Enregistrer(const QString& nom,
                                                         const QString& filtre) = 0;
+    // « document » : le nom du travail, et du fichier PDF proposé. « paysage » : l'orientation
+    // posée avant le dialogue ; sans elle, l'imprimante garde celle du dernier travail.
     // nullptr = Annuler ou erreur.
-    virtual std::unique_ptr<Imprimante> Dialogue_Imprimante() = 0;
+    virtual std::unique_ptr<Imprimante>
+    Dialogue_Imprimante(const QString& document, std::optional<bool> paysage = std::nullopt) = 0;
 };
 
 // La plateforme en service. Sans installation préalable, une plateforme silencieuse
 // (sans fenêtre) répond : messages ignorés, dialogues annulés.
 Plateforme& plateforme();
+
+// Le message d'une impression que l'imprimante (ou le fichier PDF) a refusée.
+void Signaler_Echec_Impression();
 void Installer_Plateforme(Plateforme* p);
 
 inline void DoEvents() {

@@ -14,5 +14,7 @@ public:
     std::optional<QString> Dialogue_Enregistrer(const QString&, const QString&) override {
         return std::nullopt;
     }
-    std::unique_ptr<Imprimante> Dialogue_Imprimante() override { return nullptr; }
+    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString&, std::optional<bool>) override {
+        return nullptr;
+    }
 };

@@ -13,12 +13,18 @@ public:
     void Message(const QString& texte, const QString& titre, Icone icone) override;
     std::optional<QString> Dialogue_Ouvrir(const QString& nom, const QString& filtre) override;
     std::optional<QString> Dialogue_Enregistrer(const QString& nom, const QString& filtre) override;
-    std::unique_ptr<Imprimante> Dialogue_Imprimante() override;
+    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString& document,
+                                                    std::optional<bool> paysage) override;
 
 private:
     QWidget* parent_ = nullptr;
     int sablier_ = 0;
+    // L'orientation demandée en dernier : chaque travail la reprend.
+    std::optional<bool> paysage_;
 };
+
+// Une imprimante qui écrit un fichier PDF, sans dialogue (lqm-outil, tests).
+std::unique_ptr<Imprimante> Imprimante_Pdf(const QString& chemin, bool paysage = false);
 
 // Charge la traduction française des dialogues de Qt (fichier, impression, messages).
 void Charger_Traduction_Qt();

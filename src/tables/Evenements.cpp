@@ -82,8 +82,10 @@ Contenu_Tableau_Evenements Tableau_Evenements() {
     c.Label_Serial_Number = Texte_Numero_Serie();
     c.Label_Entete =
         QStringLiteral("Tableau des événements du ") + Texte_Periode() + QStringLiteral(" :");
+    c.Un_Jour = Periode_D_Un_Jour();
     Recherche_Periode_Evenements();
     if (M.Index_Debut == 0) {
+        c.Aucun_Evenement = true;
         c.Cmd_Print_Visible = false;
         c.Cmd_New_Tableau_Gauche = 6630;
         c.List_Evenements.lignes = QStringList(5, QString());

@@ -20,6 +20,9 @@ QString Texte_Evenement(const std::int16_t* ligne, Vocabulaire vocabulaire);
 struct Contenu_Tableau_Evenements {
     QString Label_Serial_Number, Label_Entete;
     Liste_Affichee List_Evenements;
+    bool Aucun_Evenement = false;
+    // Période d'un seul jour : l'en-tête imprimé se décale.
+    bool Un_Jour = false;
     bool Cmd_Print_Visible = true;
     int Cmd_New_Tableau_Gauche = 5760; // twips
 };

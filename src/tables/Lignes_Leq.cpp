@@ -196,6 +196,8 @@ Contenu_Tableau_Leq Tableau_Leq() {
     c.Label_Entete10 = QStringLiteral("Tableau des valeurs Leq10 du ") + periode;
     c.Label_Entete1 = QStringLiteral("Tableau des valeurs Leq1 du ") + periode;
     Extraction_Periode();
+    c.Aucune_Leq10 = M.Nb_Leq10 <= 1;
+    c.Aucune_Leq1 = M.Nb_Leq1 <= 1;
 
     const QString aucune_leq1 =
         QStringLiteral("        Aucune valeur Leq1 relevée pour cette période !!!");

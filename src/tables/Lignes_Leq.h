@@ -35,6 +35,8 @@ struct Contenu_Tableau_Leq {
     QString Label_Serial_Number, Label_Entete10, Label_Entete1;
     Liste_Affichee List_Leq10, List_Leq1;
     bool Cmd_Print_Visible = true;
+    // Séries sans valeur : l'impression écrit son propre texte à la place de la liste.
+    bool Aucune_Leq10 = false, Aucune_Leq1 = false;
     // Position gauche de Cmd_New_Tableau en twips quand rien n'est relevé ; 0 sinon (la
     // fenêtre garde sa place ordinaire).
     int Cmd_New_Tableau_Gauche = 0;

@@ -2,9 +2,11 @@
 
 #include "platform/Apparence.h"
 #include "platform/Images_Programme.h"
+#include "platform/Plateforme.h"
 #include "platform/Twips.h"
 #include "shell/Fenetres.h"
 #include "tables/Evenements.h"
+#include "tables/Impression_Tableaux.h"
 #include "tables/Liste_Fenetre.h"
 
 #include <QLabel>
@@ -45,7 +47,7 @@ frmTableau_Evenements::frmTableau_Evenements() : Fenetre_Base(Id_Fenetre::frmTab
                             QStringLiteral("Exit.jpg"));
     Placer_Twips(Cmd_Exit, Gauche_Exit, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
 
-    // L'impression viendra ; le bouton est déjà là, sans effet.
+    connect(Cmd_Print, &QPushButton::clicked, this, &frmTableau_Evenements::Cmd_Print_Click);
     connect(Cmd_New_Tableau, &QPushButton::clicked, this,
             &frmTableau_Evenements::Cmd_New_Tableau_Click);
     connect(Cmd_Exit, &QPushButton::clicked, this, &frmTableau_Evenements::Cmd_Exit_Click);
@@ -56,7 +58,8 @@ void frmTableau_Evenements::Form_Load() {
     Drapeaux().Ouvert_frmTableau_Evenements = true;
     Deplacer_Origine();
 
-    const Contenu_Tableau_Evenements c = Tableau_Evenements();
+    contenu_ = Tableau_Evenements();
+    const auto& c = contenu_;
     Label_Serial_Number->setText(c.Label_Serial_Number);
     Label_Entete->setText(c.Label_Entete);
     Montrer_Liste(List_Evenements, c.List_Evenements);
@@ -67,6 +70,15 @@ void frmTableau_Evenements::Form_Load() {
 
 void frmTableau_Evenements::Form_Unload() {
     Drapeaux().Ouvert_frmTableau_Evenements = false;
+}
+
+void frmTableau_Evenements::Cmd_Print_Click() {
+    const std::unique_ptr<Imprimante> imprimante =
+        plateforme().Dialogue_Imprimante(Nom_Document(QStringLiteral("Tableau des événements")));
+    if (!imprimante)
+        return; // Annuler : rien d'imprimé
+    // L'orientation n'est pas touchée : celle du dernier travail.
+    Imprimer_Pages(*imprimante, Pages_Tableau_Evenements(contenu_));
 }
 
 void frmTableau_Evenements::Cmd_New_Tableau_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Fenetre_Base.h"
+#include "tables/Evenements.h"
 
 class QLabel;
 class QListView;
@@ -15,10 +16,13 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
+    // Imprime ce que la fenêtre montre, sans rien recalculer.
+    void Cmd_Print_Click();
     void Cmd_New_Tableau_Click();
     void Cmd_Exit_Click();
 
 private:
+    Contenu_Tableau_Evenements contenu_;
     QLabel* Label_Serial_Number = nullptr;
     QLabel* Label_Entete = nullptr;
     QListView* List_Evenements = nullptr;

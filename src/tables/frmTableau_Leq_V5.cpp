@@ -2,8 +2,10 @@
 
 #include "platform/Apparence.h"
 #include "platform/Images_Programme.h"
+#include "platform/Plateforme.h"
 #include "platform/Twips.h"
 #include "shell/Fenetres.h"
+#include "tables/Impression_Tableaux.h"
 #include "tables/Lignes_Leq.h"
 #include "tables/Liste_Fenetre.h"
 
@@ -50,7 +52,7 @@ frmTableau_Leq_V5::frmTableau_Leq_V5() : Fenetre_Base(Id_Fenetre::frmTableau_Leq
                             QStringLiteral("Exit.jpg"));
     Placer_Twips(Cmd_Exit, Gauche_Exit, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
 
-    // L'impression viendra ; le bouton est déjà là, sans effet.
+    connect(Cmd_Print, &QPushButton::clicked, this, &frmTableau_Leq_V5::Cmd_Print_Click);
     connect(Cmd_New_Tableau, &QPushButton::clicked, this,
             &frmTableau_Leq_V5::Cmd_New_Tableau_Click);
     connect(Cmd_Exit, &QPushButton::clicked, this, &frmTableau_Leq_V5::Cmd_Exit_Click);
@@ -61,7 +63,8 @@ void frmTableau_Leq_V5::Form_Load() {
     Drapeaux().Ouvert_frmTableau_Leq_V5 = true;
     Deplacer_Origine();
 
-    const Contenu_Tableau_Leq c = Tableau_Leq();
+    contenu_ = Tableau_Leq();
+    const auto& c = contenu_;
     Label_Serial_Number->setText(c.Label_Serial_Number);
     Label_Entete10->setText(c.Label_Entete10);
     Label_Entete1->setText(c.Label_Entete1);
@@ -75,6 +78,17 @@ void frmTableau_Leq_V5::Form_Load() {
 
 void frmTableau_Leq_V5::Form_Unload() {
     Drapeaux().Ouvert_frmTableau_Leq_V5 = false;
+}
+
+void frmTableau_Leq_V5::Cmd_Print_Click() {
+    const std::unique_ptr<Imprimante> imprimante =
+        plateforme().Dialogue_Imprimante(Nom_Document(QStringLiteral("Tableau Leq")));
+    if (!imprimante)
+        return; // Annuler : rien d'imprimé
+    // Le tableau Leq s'imprime en portrait ; l'orientation reste celle de l'imprimante
+    // jusqu'au prochain travail.
+    imprimante->Paysage(false);
+    Imprimer_Pages(*imprimante, Pages_Tableau_Leq(contenu_));
 }
 
 void frmTableau_Leq_V5::Cmd_New_Tableau_Click() {

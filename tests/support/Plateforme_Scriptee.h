@@ -61,7 +61,18 @@ public:
                                                 const QString& filtre) override {
         return repondre(nom, filtre);
     }
-    std::unique_ptr<Imprimante> Dialogue_Imprimante() override { return nullptr; }
+    // Le dialogue d'impression : le nom du document et l'orientation posée avant lui, puis
+    // l'imprimante que rend « imprimante » (aucune : Annuler).
+    std::vector<std::pair<QString, std::optional<bool>>> impressions;
+    std::function<std::unique_ptr<Imprimante>()> imprimante;
+    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString& document,
+                                                    std::optional<bool> paysage) override {
+        impressions.emplace_back(document, paysage);
+        std::unique_ptr<Imprimante> choisie = imprimante ? imprimante() : nullptr;
+        if (choisie && paysage)
+            choisie->Paysage(*paysage); // le dialogue s'ouvre sur l'orientation demandée
+        return choisie;
+    }
 
 private:
     std::optional<QString> repondre(const QString& nom, const QString&) {

@@ -1,5 +1,6 @@
 #include "store/Declarations.h"
 #include "tables/Evenements.h"
+#include "tables/Impression_Tableaux.h"
 #include "tables/Lignes_Leq.h"
 #include "tables/Periode.h"
 
@@ -287,6 +288,56 @@ TEST_F(Tableaux, CommandesTableauLeqEtEvenements) {
         r = outil({commande, g.chemin, "--du", du, "--au", au});
         EXPECT_EQ(std::make_pair(r.code, r.sortie), std::make_pair(attendu, QString())) << du;
     }
+}
+
+// Pages imprimées : 69 lignes par page, un saut seulement quand une ligne suit, les lignes
+// vides comprises ; deux sections Leq numérotées chacune depuis 1, avec leurs en-têtes de
+// suite ; le texte d'une série sans valeur à la place de la liste.
+TEST_F(Tableaux, PagesImprimees) {
+    auto lignes = [](int n) {
+        QStringList l;
+        for (int i = 1; i <= n; ++i)
+            l << (i % 10 ? QString::number(i) : QString());
+        return l;
+    };
+    auto pieds = [](const std::vector<Page_Imprimee>& pages) {
+        QStringList r;
+        for (const Page_Imprimee& p : pages)
+            r << p.back().texte;
+        return r.join(u'|');
+    };
+    Contenu_Tableau_Evenements e;
+    e.Label_Serial_Number = QStringLiteral("S");
+    e.Label_Entete = QStringLiteral("E");
+    e.Un_Jour = true;
+    e.List_Evenements.lignes = lignes(69);
+    std::vector<Page_Imprimee> p = Pages_Tableau_Evenements(e);
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0][1], (Texte_Imprime{3000, 400, "E"}));
+    EXPECT_EQ(p[0][70], (Texte_Imprime{2350, 14800, "69"}));
+    e.List_Evenements.lignes = lignes(70);
+    p = Pages_Tableau_Evenements(e);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(
+        p[1],
+        (Page_Imprimee{
+            {3300, 200, "S"}, {2350, 400, "E"}, {2350, 1200, ""}, {5000, 15500, " Page   2"}}));
+
+    Contenu_Tableau_Leq c;
+    c.Label_Serial_Number = QStringLiteral("S");
+    c.Label_Entete10 = QStringLiteral("E10");
+    c.Label_Entete1 = QStringLiteral("E1");
+    c.List_Leq10.lignes = c.List_Leq1.lignes = lignes(100);
+    p = Pages_Tableau_Leq(c);
+    EXPECT_EQ(pieds(p), QStringLiteral(" Page   1| Page   2| Page   1| Page   2"));
+    ASSERT_EQ(p.size(), 4u);
+    EXPECT_EQ(p[1][1], (Texte_Imprime{2100, 400, "E10"}));
+    EXPECT_EQ(p[3][1], (Texte_Imprime{2350, 400, "E1"}));
+    c.Aucune_Leq10 = true;
+    p = Pages_Tableau_Leq(c);
+    EXPECT_EQ(pieds(p), QStringLiteral(" Page   1| Page   1| Page   2"));
+    EXPECT_EQ(p[0].size(), 4u);
+    EXPECT_TRUE(p[0][2].texte.startsWith(QStringLiteral("   Ancune valeur Leq10")));
 }
 
 } // namespace

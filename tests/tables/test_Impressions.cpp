@@ -1,0 +1,124 @@
+#include "support/Environnement_Ihm.h"
+#include "support/Outil.h"
+
+#include "graphs/Periode_Graphique.h"
+#include "platform/Apparence.h"
+#include "platform/Plateforme_Qt.h"
+#include "shell/Fenetres.h"
+#include "store/Declarations.h"
+#include "store/Fonction_Fichiers.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+
+// Les impressions écrites dans des PDF, relus par pdftotext.
+struct Impressions : Environnement_Ihm {
+    Fichier_Genere g;
+    QString pdf = g.dossier.filePath(QStringLiteral("page.pdf"));
+    void SetUp() override {
+        Environnement_Ihm::SetUp();
+        ASSERT_TRUE(g.ecrit && Charger_Fichier(g.chemin));
+        plateforme_test.imprimante = [this] { return Imprimante_Pdf(pdf); };
+    }
+    QString lire(const QStringList& options = {}) const {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), options + QStringList{pdf, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    QWidget* ouvrir(Id_Fenetre id) {
+        QWidget* f = Fenetres::instance().Ouvrir(id);
+        vider_evenements();
+        return f;
+    }
+    void cliquer(QWidget* f, const char* bouton) {
+        f->findChild<QPushButton*>(QString::fromLatin1(bouton))->click();
+        vider_evenements();
+    }
+    // Places, visibilités et fond des contrôles nommés : ce qu'une impression doit rendre.
+    static QStringList etat(QWidget* f) {
+        QStringList r{f->palette().color(QPalette::Window).name()};
+        for (QWidget* w : f->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z]"))))
+            r << QStringLiteral("%1 %2 %3").arg(w->objectName()).arg(w->y()).arg(w->isVisibleTo(f));
+        return r;
+    }
+};
+
+// Le tableau Leq : une page par section au moins, en portrait, numérotée ; Annuler n'imprime
+// rien ; une imprimante qui refuse : le message, rien de changé.
+TEST_F(Impressions, TableauLeqAnnulerEtEchec) {
+    auto& M = Magasin();
+    M.Jour_Debut = M.Jour_Fin = QStringLiteral("08");
+    M.Mois_Debut = M.Mois_Fin = QStringLiteral("03");
+    M.Annee_Debut = M.Annee_Fin = QStringLiteral("2008");
+    QWidget* f = ouvrir(Id_Fenetre::frmTableau_Leq_V5);
+    cliquer(f, "Cmd_Print");
+    ASSERT_EQ(plateforme_test.impressions.size(), 1u);
+    EXPECT_EQ(plateforme_test.impressions[0].first, QStringLiteral("Tableau Leq du 08-03-2008"));
+    const QStringList pages = lire({QStringLiteral("-layout")}).split(u'\f', Qt::SkipEmptyParts);
+    // 144 Leq10 sur 3 pages, 1440 Leq1 et leurs séparateurs sur 21 : chacune sous son en-tête.
+    ASSERT_EQ(pages.size(), 24);
+    EXPECT_TRUE(pages[3].contains(QStringLiteral("Tableau des valeurs Leq1 du")));
+    EXPECT_TRUE(pages[3].contains(QRegularExpression(QStringLiteral("Page +1\\s*$"))));
+    EXPECT_TRUE(lire({QStringLiteral("-bbox")}).contains(QStringLiteral("<page width=\"595")));
+
+    QFile::remove(pdf);
+    plateforme_test.imprimante = nullptr; // Annuler
+    cliquer(f, "Cmd_Print");
+    EXPECT_FALSE(QFile::exists(pdf));
+    pdf = g.dossier.filePath(QStringLiteral("absent/page.pdf"));
+    plateforme_test.imprimante = [this] { return Imprimante_Pdf(pdf); };
+    const QStringList avant = etat(f);
+    cliquer(f, "Cmd_Print");
+    ASSERT_EQ(plateforme_test.messages.size(), 1u);
+    EXPECT_EQ(plateforme_test.messages[0].titre, QStringLiteral("Impression impossible !!!"));
+    EXPECT_EQ(etat(f), avant);
+}
+
+// Le graphique agrandi en paysage, légende, en-tête et période sous lui, en traits et textes
+// (aucune image) ; les paramètres en noir sur blanc sans liste ni boutons. Les deux fenêtres
+// reviennent comme elles étaient, même quand l'imprimante refuse.
+TEST_F(Impressions, GraphiqueEtParametres) {
+    Ecrire_Periode_Graph(QDate(2008, 3, 7), 1);
+    QWidget* graphique = ouvrir(Id_Fenetre::frmGraphique_Leq);
+    cliquer(graphique, "Cmd_Zoom_Leq1");
+    const QStringList agrandi = etat(graphique);
+    cliquer(graphique, "Cmd_Print_Leq1");
+    EXPECT_EQ(plateforme_test.impressions.back(),
+              std::make_pair(QStringLiteral("Graphique Leq 1 du 07-03-2008 au 08-03-2008"),
+                             std::optional<bool>(true)));
+    EXPECT_EQ(etat(graphique), agrandi);
+    const QString boites = lire({QStringLiteral("-bbox")});
+    EXPECT_TRUE(boites.contains(QStringLiteral("<page width=\"842")));
+    auto haut = [&](const QString& mot) {
+        const QRegularExpression m(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*>") + mot + u'<');
+        return m.match(boites).captured(1).toDouble();
+    };
+    EXPECT_LT(haut(QStringLiteral("Heures")), haut(QStringLiteral("Graphique")));
+    EXPECT_LT(haut(QStringLiteral("Graphique")), haut(QStringLiteral("LQM")));
+    QFile fichier(pdf);
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(fichier.readAll().contains("/Subtype /Image"));
+    pdf = g.dossier.filePath(QStringLiteral("absent/page.pdf"));
+    cliquer(graphique, "Cmd_Print_Leq1");
+    EXPECT_EQ(etat(graphique), agrandi);
+    pdf = g.dossier.filePath(QStringLiteral("page.pdf"));
+
+    QWidget* p = ouvrir(Id_Fenetre::frmParametres_v4);
+    const QStringList parametres = etat(p);
+    cliquer(p, "Cmd_Print");
+    EXPECT_EQ(etat(p), parametres);
+    EXPECT_EQ(p->palette().color(QPalette::Window), Couleur_Fond);
+    const QString texte = lire();
+    EXPECT_TRUE(texte.contains(QStringLiteral("Niveau Public 1 :")));
+    EXPECT_FALSE(texte.contains(
+        p->findChild<QComboBox*>(QStringLiteral("Combo_Jour"))->currentText().simplified()));
+}
+
+} // namespace
