@@ -285,11 +285,6 @@ QString Texte_Date_Jour(int d) {
     return Texte_Date_Graph(d, false);
 }
 
-double Arrondi_Dixieme(double valeur) {
-    // Le petit écart rattrape les dixièmes que le binaire garde juste au-dessous (0,35).
-    return std::round(valeur * 10 + std::copysign(1e-9, valeur)) / 10;
-}
-
 void Trace_Dates_Zoom(Surface_Dessin& s, int duree, int a, int b, Couleur c) {
     // Limites des jours montrés (les minuits) ; le premier n'a pas de début, le dernier
     // pas de fin.

@@ -6,6 +6,7 @@
 // la durée), y = −niveau en dB.
 
 #include "graphs/Surface_Dessin.h"
+#include "platform/Nombres.h"
 #include "tables/Periode.h"
 
 #include <cstdint>
@@ -57,10 +58,6 @@ void Trace_Grille_Zoom(Surface_Dessin& s, int duree, bool montrer);
 void Trace_Dates_Zoom(Surface_Dessin& s, int duree, int a, int b, Couleur c);
 // « 15 / 11 / 2008 » : le jour d de Tab_Jours_Graph.
 QString Texte_Date_Jour(int d);
-
-// Un nombre arrondi au dixième comme l'écrit le format « 0.0 » : la moitié s'arrondit en
-// s'éloignant de zéro.
-double Arrondi_Dixieme(double valeur);
 
 // Le rectangle d'un zoom : x de gauche à droite, niveaux en dB du plus bas au plus haut.
 struct Zoom_Graphique {

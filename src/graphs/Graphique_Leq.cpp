@@ -77,13 +77,12 @@ Contenu_Graphique_Leq Graphique_Leq() {
     serie(M.Tab_Leq1, c.Aucune_Valeur ? 0 : M.Nb_Leq1, false, c.List_Leq1, c.Cmd_Zoom_Leq1_Visible,
           c.Label_Mini_Leq1, c.Label_Maxi_Leq1);
 
-    const auto& C = M.Tab_Config;
+    const Reglages_Affiches reglages = Reglages_Courants();
     for (int k = 0; k < 3; ++k)
         c.Label_Niveau_Public[k] = QStringLiteral("Niveau Public %1 = ").arg(k + 1) +
-                                   Texte_Niveau_Reglage(C(2177 + 2 * k), C(2178 + 2 * k)) +
-                                   QStringLiteral(" dB.");
-    c.Label_Analyse = Texte_Analyse(C(7));
-    c.Label_Source = Texte_Source(C(8));
+                                   reglages.niveaux[k] + QStringLiteral(" dB.");
+    c.Label_Analyse = reglages.analyse;
+    c.Label_Source = reglages.source;
     return c;
 }
 

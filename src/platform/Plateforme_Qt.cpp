@@ -1,6 +1,6 @@
 #include "platform/Plateforme_Qt.h"
 
-#include "platform/Twips.h"
+#include "platform/Imprimante_Peintre.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,66 +69,6 @@ std::optional<QString> Plateforme_Qt::Dialogue_Enregistrer(const QString& nom,
     return choix.isEmpty() ? QString() : choix.first();
 }
 
-namespace {
-class Imprimante_Qt final : public Imprimante {
-public:
-    Imprimante_Qt(std::unique_ptr<QPrinter> printer, std::function<void(bool)> sur_orientation)
-        : printer_(std::move(printer)), sur_orientation_(std::move(sur_orientation)) {}
-
-    void Paysage(bool paysage) override {
-        printer_->setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
-        if (sur_orientation_)
-            sur_orientation_(paysage);
-    }
-    void Texte(int x_twips, int y_twips, const QString& texte) override {
-        if (!commencer())
-            return;
-        const QPointF coin(static_cast<double>(x_twips) / Twips_Par_Pixel,
-                           static_cast<double>(y_twips) / Twips_Par_Pixel);
-        painter_.drawText(coin + QPointF(0, painter_.fontMetrics().ascent()), texte);
-    }
-    void Nouvelle_Page() override {
-        if (commencer())
-            printer_->newPage();
-    }
-    void Dessiner(const std::function<void(QPainter&, const QRectF& zone)>& dessin) override {
-        if (!commencer())
-            return;
-        painter_.save();
-        const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
-        dessin(painter_, QRectF(QPointF(0, 0), page.size()));
-        painter_.restore();
-    }
-    bool Terminer() override {
-        if (painter_.isActive() && !painter_.end())
-            echec_ = true;
-        return !echec_;
-    }
-
-private:
-    bool commencer() {
-        if (painter_.isActive() || echec_)
-            return !echec_;
-        // Le repère de l'imprimante à 96 ppp, celui des fenêtres : les polices, données en
-        // points, y gardent leur taille par rapport aux places en twips et aux contrôles, sans
-        // transformation qui les grossirait. Textes et traits restent vectoriels.
-        printer_->setResolution(96);
-        if (!painter_.begin(printer_.get())) {
-            echec_ = true;
-            return false;
-        }
-        painter_.setFont(QFont(QStringLiteral("Arial"), 9)); // 9 points sur des lignes de 10
-        return true;
-    }
-
-    std::unique_ptr<QPrinter> printer_;
-    std::function<void(bool)> sur_orientation_;
-    QPainter painter_;
-    bool echec_ = false;
-};
-
-} // namespace
-
 std::unique_ptr<Imprimante> Plateforme_Qt::Dialogue_Imprimante(const QString& document,
                                                                std::optional<bool> paysage) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -140,15 +80,10 @@ std::unique_ptr<Imprimante> Plateforme_Qt::Dialogue_Imprimante(const QString& do
     QPrintDialog dialogue(printer.get(), parent_);
     if (dialogue.exec() != QDialog::Accepted)
         return nullptr;
-    return std::make_unique<Imprimante_Qt>(std::move(printer), [this](bool p) { paysage_ = p; });
-}
-
-std::unique_ptr<Imprimante> Imprimante_Pdf(const QString& chemin, bool paysage) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(chemin);
-    printer->setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
-    return std::make_unique<Imprimante_Qt>(std::move(printer), nullptr);
+    QPrinter* appareil = printer.get();
+    return std::make_unique<Imprimante_Peintre>(
+        std::move(printer), [appareil](int ppp) { appareil->setResolution(ppp); },
+        [this](bool p) { paysage_ = p; });
 }
 
 void Charger_Traduction_Qt() {

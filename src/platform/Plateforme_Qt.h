@@ -23,8 +23,5 @@ private:
     std::optional<bool> paysage_;
 };
 
-// Une imprimante qui écrit un fichier PDF, sans dialogue (lqm-outil, tests).
-std::unique_ptr<Imprimante> Imprimante_Pdf(const QString& chemin, bool paysage = false);
-
 // Charge la traduction française des dialogues de Qt (fichier, impression, messages).
 void Charger_Traduction_Qt();

@@ -4,6 +4,7 @@
 #include "store/Declarations.h"
 #include "tables/Periode.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -99,6 +100,22 @@ Contenu_Tableau_Evenements Tableau_Evenements() {
     lister(c.List_Evenements.lignes, M.Index_Debut, M.Index_Fin, Vocabulaire::Tableau,
            QStringLiteral("      "));
     return c;
+}
+
+std::vector<QStringList> Champs_Evenements() {
+    const auto& M = Magasin();
+    std::vector<QStringList> lignes;
+    for (int i = M.Index_Debut; i >= 1 && i <= std::min(M.Index_Fin, Nb_Lignes_Evenements); ++i) {
+        const std::int16_t* l = M.Tab_Evenements.ligne(i);
+        const QString texte = Texte_Evenement(l, Vocabulaire::Tableau);
+        if (texte.isEmpty())
+            continue;
+        const Jour_Calendrier j = Jour_Ligne(l);
+        lignes.push_back(
+            {deux_chiffres(j.jour) + u'/' + deux_chiffres(j.mois) + u'/' + QString::number(j.annee),
+             deux_chiffres(l[1]) + u':' + deux_chiffres(l[0]), texte});
+    }
+    return lignes;
 }
 
 bool Liste_Evenements_Graph(QStringList& lignes) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 // Les deux vocabulaires des événements : celui du tableau et celui du graphique (qui dit
 // « Défaut Niveau Capteur » et « Capteur n°1 » là où le tableau dit « Calibration
@@ -27,6 +28,10 @@ struct Contenu_Tableau_Evenements {
     int Cmd_New_Tableau_Gauche = 5760; // twips
 };
 Contenu_Tableau_Evenements Tableau_Evenements();
+
+// Les événements de Index_Debut à Index_Fin en champs : date, heure, texte du tableau
+// (l'export CSV du tableau).
+std::vector<QStringList> Champs_Evenements();
 
 // Ajoute à « lignes » les événements du graphique, de midi du premier jour de la période à
 // midi du dernier, dans le vocabulaire du graphique. Rend vrai quand il n'y en a aucun : le

@@ -66,6 +66,14 @@ std::vector<Page_Imprimee> Pages_Tableau_Evenements(const Contenu_Tableau_Evenem
     return pages;
 }
 
+std::vector<Page_Imprimee> Pages_Liste(const QString& serie, const QString& entete,
+                                       const QStringList& lignes) {
+    std::vector<Page_Imprimee> pages;
+    ajouter_section(pages, {3300, 2350, serie, entete}, {3300, 2350, serie, entete}, lignes, false,
+                    QString());
+    return pages;
+}
+
 QString Nom_Document(const QString& sujet) {
     const auto& M = Magasin();
     auto jour = [](const QString& j, const QString& m, const QString& a) {

@@ -23,6 +23,9 @@ inline constexpr int Lignes_Par_Page = 69;
 // Deux sections, Leq10 puis Leq1, chacune numérotée depuis la page 1.
 std::vector<Page_Imprimee> Pages_Tableau_Leq(const Contenu_Tableau_Leq& c);
 std::vector<Page_Imprimee> Pages_Tableau_Evenements(const Contenu_Tableau_Evenements& c);
+// Une liste de textes sous un numéro de série et un en-tête, sur autant de pages qu'il faut.
+std::vector<Page_Imprimee> Pages_Liste(const QString& serie, const QString& entete,
+                                       const QStringList& lignes);
 
 // Le nom d'un document imprimé : « Tableau Leq du 05-03-2008 au 06-03-2008 », d'après la
 // période choisie ; c'est aussi le nom du fichier PDF proposé.

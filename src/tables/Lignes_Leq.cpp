@@ -98,12 +98,10 @@ private:
     QString nom_;
 };
 
-void remplir(QStringList& lignes, const Tableau<Nb_Lignes_Leq, 8>& serie, int nb, bool leq10) {
-    const QString niveau = leq10 ? QStringLiteral("   :  Niveau Leq 10 =  ")
-                                 : QStringLiteral("   :  Niveau Leq 1 =  ");
-    Noms_Jours noms;
+// Les intervalles d'une série : début et fin de chaque valeur, dans l'ordre de la table.
+template <typename Action>
+void parcourir(const Tableau<Nb_Lignes_Leq, 8>& serie, int nb, bool leq10, Action action) {
     nb = std::min(nb, Nb_Lignes_Leq + 1);
-    lignes.reserve(lignes.size() + nb + nb / 100);
     for (int i = 1; i < nb; ++i) {
         const std::int16_t* l = serie.ligne(i);
         const Instant fin = instant_ligne(l);
@@ -120,18 +118,30 @@ void remplir(QStringList& lignes, const Tableau<Nb_Lignes_Leq, 8>& serie, int nb
             debut.heure = precedent.heure;
             debut.minute = precedent.minute;
         }
-        if (i > 1 && !instant_ligne(serie.ligne(i - 1)).meme_jour(debut))
-            lignes.append(QString());
-        lignes.append(
-            QStringLiteral("        Le  ") + noms.nom(debut) + QStringLiteral("  ") +
-            deux_chiffres(debut.jour) + QStringLiteral("  ") + Nom_Mois(debut.mois) +
-            QStringLiteral("  ") + QString::number(debut.annee) + QStringLiteral("  de  ") +
-            deux_chiffres(debut.heure) + QStringLiteral(" h. ") + deux_chiffres(debut.minute) +
-            QStringLiteral("  à  ") + deux_chiffres(fin.heure) + QStringLiteral(" h. ") +
-            deux_chiffres(fin.minute) + niveau + Texte_Niveau(l) + QStringLiteral(" dB."));
-        if (i > 1 && !fin.meme_jour(debut))
-            lignes.append(QString());
+        action(i, debut, fin, l);
     }
+}
+
+void remplir(QStringList& lignes, const Tableau<Nb_Lignes_Leq, 8>& serie, int nb, bool leq10) {
+    const QString niveau = leq10 ? QStringLiteral("   :  Niveau Leq 10 =  ")
+                                 : QStringLiteral("   :  Niveau Leq 1 =  ");
+    Noms_Jours noms;
+    lignes.reserve(lignes.size() + nb + nb / 100);
+    parcourir(
+        serie, nb, leq10,
+        [&](int i, const Instant& debut, const Instant& fin, const std::int16_t* l) {
+            if (i > 1 && !instant_ligne(serie.ligne(i - 1)).meme_jour(debut))
+                lignes.append(QString());
+            lignes.append(
+                QStringLiteral("        Le  ") + noms.nom(debut) + QStringLiteral("  ") +
+                deux_chiffres(debut.jour) + QStringLiteral("  ") + Nom_Mois(debut.mois) +
+                QStringLiteral("  ") + QString::number(debut.annee) + QStringLiteral("  de  ") +
+                deux_chiffres(debut.heure) + QStringLiteral(" h. ") + deux_chiffres(debut.minute) +
+                QStringLiteral("  à  ") + deux_chiffres(fin.heure) + QStringLiteral(" h. ") +
+                deux_chiffres(fin.minute) + niveau + Texte_Niveau(l) + QStringLiteral(" dB."));
+            if (i > 1 && !fin.meme_jour(debut))
+                lignes.append(QString());
+        });
 }
 
 // Cinq lignes vides puis le message, en 12 points gras.
@@ -167,6 +177,23 @@ void Liste_Leq1(QStringList& lignes) {
 void Liste_Leq10(QStringList& lignes) {
     const auto& M = Magasin();
     remplir(lignes, M.Tab_Leq10, M.Nb_Leq10, true);
+}
+
+std::vector<QStringList> Intervalles_Leq() {
+    const auto& M = Magasin();
+    std::vector<QStringList> lignes;
+    for (bool leq10 : {false, true})
+        parcourir(leq10 ? M.Tab_Leq10 : M.Tab_Leq1, leq10 ? M.Nb_Leq10 : M.Nb_Leq1, leq10,
+                  [&](int, const Instant& debut, const Instant& fin, const std::int16_t* l) {
+                      lignes.push_back(
+                          {deux_chiffres(debut.jour) + u'/' + deux_chiffres(debut.mois) + u'/' +
+                               QString::number(debut.annee),
+                           deux_chiffres(debut.heure) + u':' + deux_chiffres(debut.minute),
+                           deux_chiffres(fin.heure) + u':' + deux_chiffres(fin.minute),
+                           leq10 ? QStringLiteral("Leq10") : QStringLiteral("Leq1"),
+                           QString::number(l[7] * 100 + l[6])});
+                  });
+    return lignes;
 }
 
 QString Texte_Periode() {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 // Une liste telle qu'une fenêtre la montre : ses lignes, et la police qu'elle impose à
 // toute la liste (0 point : celle de la fenêtre).
@@ -21,6 +22,10 @@ QString Texte_Niveau(const std::int16_t* ligne);
 // tableau, le graphique et lqm-outil s'en servent tels quels.
 void Liste_Leq1(QStringList& lignes);
 void Liste_Leq10(QStringList& lignes);
+
+// Les valeurs extraites en champs, Leq1 puis Leq10 : date et heure de début, heure de fin,
+// genre, niveau (l'export CSV du tableau).
+std::vector<QStringList> Intervalles_Leq();
 
 // La période choisie en toutes lettres : « Mercredi 05  Mars   2008 », suivie de
 // « au ... » quand elle dure plus d'un jour. Sert aux en-têtes des deux tableaux.

@@ -33,14 +33,15 @@ struct Dialogue_Graphique : Environnement_Ihm {
     }
     // Le graphique d'un jour à partir du 7 mars 2008 : trois Leq1 sous 60 dB, le dernier le
     // 8 après minuit ; aucun Leq10.
-    QWidget* ouvrir_graphique() {
+    QWidget* ouvrir_graphique(int jours = 1) {
         auto& M = Magasin();
         M.Tab_Leq.remplir(255);
         const std::int16_t lignes[][8] = {
             {0, 12, 7, 1, 3, 8, 50, 0}, {1, 12, 7, 1, 3, 8, 45, 0}, {1, 0, 8, 1, 3, 8, 52, 0}};
         for (int i = 0; i < 3; ++i)
             std::copy(lignes[i], lignes[i] + 8, M.Tab_Leq.ligne(i + 1));
-        Ecrire_Periode_Graph(QDate(2008, 3, 7), 1);
+        M.Tab_Config(2179) = 1, M.Tab_Config(2180) = 2, M.Tab_Config(8) = 1; // public 2, ligne
+        Ecrire_Periode_Graph(QDate(2008, 3, 7), jours);
         return Fenetres::instance().Ouvrir(Id_Fenetre::frmGraphique_Leq);
     }
 };
@@ -84,7 +85,7 @@ TEST_F(Dialogue_Graphique, ChoixEcritPuisRetrouve) {
 // compte), un clic sur une ligne vide l'ôte ; une période sans niveau : le message, des
 // graphiques blancs.
 TEST_F(Dialogue_Graphique, GraphiqueExtremesEtFleche) {
-    QWidget* f = ouvrir_graphique();
+    QWidget* f = ouvrir_graphique(3);
     auto texte = [&](const char* nom) {
         auto* l = f->findChild<QLabel*>(QString::fromLatin1(nom));
         return l->isVisibleTo(f) ? l->text() : QStringLiteral("(caché)");
@@ -93,6 +94,9 @@ TEST_F(Dialogue_Graphique, GraphiqueExtremesEtFleche) {
                            texte("Label_Mini_Leq10"), texte("Label_Maxi_Leq10")}),
               QStringList({"Niveau Leq1 Minimum = 45 dB.", "Niveau Leq1 Maximum = 52 dB.",
                            "(caché)", "(caché)"}));
+    EXPECT_TRUE(texte("Label_Date").simplified().endsWith("au Lundi 10 Mars 2008 à 12 h.") &&
+                texte("Label_Niveau_Public2").endsWith(" 102 dB.") &&
+                texte("Label_Source").contains("Ligne"));
     auto zoom = [&](const char* nom) {
         return f->findChild<QPushButton*>(QString::fromLatin1(nom))->isVisibleTo(f);
     };
@@ -114,7 +118,7 @@ TEST_F(Dialogue_Graphique, GraphiqueExtremesEtFleche) {
     const QImage avant = leq10->grab().toImage();
     ASSERT_EQ(liste->model()->rowCount(), 4); // la ligne vide sépare les deux jours
     liste->setCurrentIndex(liste->model()->index(3, 0));
-    EXPECT_EQ(leq1->Etat().index_marque, 3);
+    EXPECT_EQ(std::pair(leq1->Etat().index_marque, leq1->Etat().duree), std::pair(3, 3));
     EXPECT_GT(pixels(leq1, bleu).first, 5);
     EXPECT_EQ(leq10->grab().toImage(), avant);
     liste->setCurrentIndex(liste->model()->index(2, 0));

@@ -3,7 +3,7 @@
 
 #include "graphs/Periode_Graphique.h"
 #include "platform/Apparence.h"
-#include "platform/Plateforme_Qt.h"
+#include "platform/Imprimante_Peintre.h"
 #include "shell/Fenetres.h"
 #include "store/Declarations.h"
 #include "store/Fonction_Fichiers.h"

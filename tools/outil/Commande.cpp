@@ -37,9 +37,16 @@ int Lire_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& 
 int Lire_Periode_Et_Fichier(const QStringList& arguments, const QString& aide,
                             const QString& sans_fichier) {
     QCommandLineParser parseur;
+    return Lire_Periode_Et_Fichier(parseur, {}, arguments, aide, sans_fichier);
+}
+
+int Lire_Periode_Et_Fichier(QCommandLineParser& parseur, QList<QCommandLineOption> options_commande,
+                            const QStringList& arguments, const QString& aide,
+                            const QString& sans_fichier) {
     const QCommandLineOption du(QStringLiteral("du"), QString(), QStringLiteral("JJ/MM/AAAA"));
     const QCommandLineOption au(QStringLiteral("au"), QString(), QStringLiteral("JJ/MM/AAAA"));
-    const int code = Lire_Commande(parseur, {du, au}, arguments, aide, sans_fichier);
+    options_commande << du << au;
+    const int code = Lire_Commande(parseur, options_commande, arguments, aide, sans_fichier);
     if (code >= 0)
         return code;
     std::optional<QDate> dates[2];

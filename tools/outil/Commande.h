@@ -21,6 +21,8 @@ int Commande_Tableau_Leq(const QStringList& arguments);
 int Commande_Evenements(const QStringList& arguments);
 int Commande_Evenements_Graphique(const QStringList& arguments);
 int Commande_Graphique(const QStringList& arguments);
+int Commande_Rapport(const QStringList& arguments);
+int Commande_Exporter(const QStringList& arguments);
 int Commande_Parametres(const QStringList& arguments);
 
 void Sortie(const QString& texte);
@@ -40,6 +42,10 @@ int Lire_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& 
 // de sortie (0 après l'aide, 2 pour une ligne mal formée ou une date qui n'existe pas,
 // 1 pour des dates dans le désordre ou un fichier refusé).
 int Lire_Periode_Et_Fichier(const QStringList& arguments, const QString& aide,
+                            const QString& sans_fichier);
+// La même, avec les « options » propres à la commande, lues ensuite dans « parseur ».
+int Lire_Periode_Et_Fichier(QCommandLineParser& parseur, QList<QCommandLineOption> options,
+                            const QStringList& arguments, const QString& aide,
                             const QString& sans_fichier);
 
 // Lit « FICHIER.lqm --debut JJ/MM/AAAA --jours 1|3|7 » comme le dialogue du graphique, avec

@@ -31,6 +31,10 @@ const Commande Commandes[] = {
      Commande_Evenements_Graphique},
     {"graphique", "dessine les graphiques Leq10 et Leq1 d'une période (image PNG)",
      Commande_Graphique},
+    {"rapport", "rapport réglementaire d'une période (texte, PDF, CSV par minute)",
+     Commande_Rapport},
+    {"exporter", "écrit le tableau Leq (ou des événements) d'une période en CSV",
+     Commande_Exporter},
 };
 
 QString aide() {
@@ -63,12 +67,12 @@ void sans_avis_dossier_runtime(QtMsgType genre, const QMessageLogContext& contex
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // « graphique » écrit du texte dans une image : il lui faut QtGui et ses polices, même
-    // sans écran.
+    // « graphique » et « rapport » écrivent du texte dans une image ou un PDF : il leur faut
+    // QtGui et ses polices, même sans écran.
     bool images = false;
     for (int i = 1; i < argc; ++i)
         if (argv[i][0] != '-') {
-            images = std::strcmp(argv[i], "graphique") == 0;
+            images = std::strcmp(argv[i], "graphique") == 0 || std::strcmp(argv[i], "rapport") == 0;
             break;
         }
     if (images && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,0 +1,38 @@
+#pragma once
+
+// L'imprimante sur un appareil paginé de Qt : l'imprimante du système (QPrinter) ou un
+// fichier PDF (QPdfWriter). QtGui seulement : lqm-outil s'en sert sans fenêtre.
+
+#include "platform/Plateforme.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <functional>
+#include <memory>
+
+class Imprimante_Peintre final : public Imprimante {
+public:
+    // « resolution » pose la résolution de l'appareil (avant le premier dessin) ;
+    // « sur_orientation » apprend l'orientation demandée (ou rien).
+    Imprimante_Peintre(std::unique_ptr<QPagedPaintDevice> appareil,
+                       std::function<void(int)> resolution,
+                       std::function<void(bool)> sur_orientation = {});
+
+    void Paysage(bool paysage) override;
+    void Texte(int x_twips, int y_twips, const QString& texte) override;
+    void Nouvelle_Page() override;
+    void Dessiner(const std::function<void(QPainter&, const QRectF& zone)>& dessin) override;
+    bool Terminer() override;
+
+private:
+    bool commencer();
+
+    std::unique_ptr<QPagedPaintDevice> appareil_;
+    std::function<void(int)> resolution_;
+    std::function<void(bool)> sur_orientation_;
+    QPainter peintre_;
+    bool echec_ = false;
+};
+
+// Une imprimante qui écrit un fichier PDF, sans dialogue (lqm-outil, tests).
+std::unique_ptr<Imprimante> Imprimante_Pdf(const QString& chemin, bool paysage = false);

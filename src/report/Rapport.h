@@ -1,0 +1,33 @@
+#pragma once
+
+// Le rapport réglementaire d'une période : réglages en vigueur, résumé par jour,
+// statistiques, dépassements de la limite et trous de l'enregistrement.
+
+#include "report/Statistiques.h"
+#include "tables/Impression_Tableaux.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+// La limite du Leq 15 min des lieux de musique amplifiée, et celle des spectacles pour les
+// enfants de six ans et moins.
+inline constexpr double Limite_Defaut = 102;
+inline constexpr double Limite_Jeune_Public = 94;
+
+struct Contenu_Rapport {
+    QString numero_serie, periode, analyse, source;
+    bool pondere_a = true;
+    Donnees_Periode donnees;
+    Statistiques stats;
+};
+
+// Cherche la période choisie (jours entiers) dans le magasin, l'extrait et calcule.
+Contenu_Rapport Rapport_Du_Magasin(double limite);
+// Recalcule pour une autre limite, sans relire le magasin.
+void Changer_Limite(Contenu_Rapport& rapport, double limite);
+
+QString Titre_Rapport(const Contenu_Rapport& rapport);
+QStringList Lignes_Rapport(const Contenu_Rapport& rapport);
+// Une ligne par minute mesurée : date, heure, Leq1, Leq 15 min glissant (vide s'il manque).
+QByteArray Csv_Rapport(const Contenu_Rapport& rapport);
+std::vector<Page_Imprimee> Pages_Rapport(const Contenu_Rapport& rapport);

@@ -1,0 +1,167 @@
+#include "report/Statistiques.h"
+
+#include "store/Declarations.h"
+#include "store/Validite.h"
+#include "tables/Evenements.h"
+#include "tables/Periode.h"
+
+#include <QDate>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::int64_t Minutes_Par_Jour = 1440;
+const std::int64_t Jour_2000 = QDate(2000, 1, 1).toJulianDay();
+
+std::int64_t jour_de(Minute m) {
+    return m >= 0 ? m / Minutes_Par_Jour : -((-m + Minutes_Par_Jour - 1) / Minutes_Par_Jour);
+}
+
+std::optional<Minute> minute_ligne(const std::int16_t* l) {
+    const QDate date(2000 + l[5], l[4], l[2]);
+    if (!date.isValid() || l[1] < 0 || l[1] > 23 || l[0] < 0 || l[0] > 59)
+        return std::nullopt;
+    return Minute_De(date.year(), date.month(), date.day(), l[1], l[0]);
+}
+
+void serie(std::vector<Valeur_Leq>& sortie, const Tableau<Nb_Lignes_Leq, 8>& table, int nb) {
+    for (int i = 1; i < std::min(nb, Nb_Lignes_Leq + 1); ++i) {
+        const std::int16_t* l = table.ligne(i);
+        if (const auto m = minute_ligne(l))
+            sortie.push_back({*m, l[7] * 100 + l[6]});
+    }
+}
+
+// Moyenne énergétique d'une somme de 10^(L/10) sur n minutes.
+double niveau_moyen(double somme, std::size_t n) {
+    return 10 * std::log10(somme / static_cast<double>(n));
+}
+
+} // namespace
+
+Minute Minute_De(int annee, int mois, int jour, int heure, int minute) {
+    return (QDate(annee, mois, jour).toJulianDay() - Jour_2000) * Minutes_Par_Jour + heure * 60 +
+           minute;
+}
+
+QString Texte_Date(Minute m) {
+    return QDate::fromJulianDay(Jour_2000 + jour_de(m)).toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString Texte_Heure(Minute m) {
+    const std::int64_t dans_jour = m - jour_de(m) * Minutes_Par_Jour;
+    return QStringLiteral("%1:%2")
+        .arg(dans_jour / 60, 2, 10, QLatin1Char('0'))
+        .arg(dans_jour % 60, 2, 10, QLatin1Char('0'));
+}
+
+Donnees_Periode Donnees_Du_Magasin() {
+    const auto& M = Magasin();
+    Donnees_Periode d;
+    serie(d.leq1, M.Tab_Leq1, M.Nb_Leq1);
+    serie(d.leq10, M.Tab_Leq10, M.Nb_Leq10);
+    // Les coupures des jours de la période ; Index_Debut et Index_Fin ne bougent pas.
+    const Jour_Calendrier premier = Jour_Debut_Periode(), dernier = Jour_Fin_Periode();
+    for (int i = 1; i <= Nb_Lignes_Evenements; ++i) {
+        const std::int16_t* l = M.Tab_Evenements.ligne(i);
+        const Jour_Calendrier j = Jour_Ligne(l);
+        if (j < premier || dernier < j)
+            continue;
+        const auto m = minute_ligne(l);
+        if (m && Texte_Evenement(l, Vocabulaire::Tableau) == QStringLiteral("Coupure Alimentation"))
+            d.coupures.push_back(*m);
+    }
+    const auto& C = M.Tab_Config;
+    for (int k = 0; k < 3; ++k)
+        d.niveaux_publics[k] = C(2177 + 2 * k) * 100 + C(2178 + 2 * k);
+    return d;
+}
+
+std::optional<double> Moyenne_Energetique(const std::vector<int>& niveaux) {
+    if (niveaux.empty())
+        return std::nullopt;
+    double somme = 0;
+    for (int n : niveaux)
+        somme += std::pow(10.0, n / 10.0);
+    return niveau_moyen(somme, niveaux.size());
+}
+
+std::optional<int> Niveau_Depasse(std::vector<int> niveaux, int pourcentage) {
+    if (niveaux.empty())
+        return std::nullopt;
+    std::sort(niveaux.begin(), niveaux.end(), std::greater<>());
+    const std::size_t n = niveaux.size();
+    const std::size_t rang = std::max<std::size_t>(1, (pourcentage * n + 99) / 100);
+    return niveaux[std::min(rang, n) - 1];
+}
+
+std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<Minute>& coupures) {
+    std::vector<Trou> trous;
+    for (std::size_t i = 1; i < leq1.size(); ++i) {
+        const Minute avant = leq1[i - 1].minute, apres = leq1[i].minute;
+        // Chaque jour se compte de sa première à sa dernière minute enregistrée : la nuit
+        // entre deux jours de mesures n'est pas un trou.
+        if (apres - avant <= 1 || jour_de(avant) != jour_de(apres))
+            continue;
+        Trou t{avant + 1, apres - 1};
+        t.coupure = std::any_of(coupures.begin(), coupures.end(),
+                                [&](Minute c) { return std::abs(c - t.debut) <= 2; });
+        trous.push_back(t);
+    }
+    return trous;
+}
+
+Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite) {
+    Statistiques s;
+    s.limite = limite;
+    std::vector<int> niveaux1, niveaux10;
+    for (const Valeur_Leq& v : d.leq1)
+        niveaux1.push_back(v.niveau);
+    for (const Valeur_Leq& v : d.leq10)
+        niveaux10.push_back(v.niveau);
+    s.minutes_mesurees = static_cast<std::int64_t>(d.leq1.size());
+    if (const auto leq = Moyenne_Energetique(niveaux1))
+        s.leq = Arrondi_Dixieme(*leq);
+    s.l10 = Niveau_Depasse(niveaux1, 10);
+    s.l50 = Niveau_Depasse(niveaux1, 50);
+    s.l90 = Niveau_Depasse(niveaux1, 90);
+    if (!niveaux1.empty()) {
+        s.min_leq1 = *std::min_element(niveaux1.begin(), niveaux1.end());
+        s.max_leq1 = *std::max_element(niveaux1.begin(), niveaux1.end());
+    }
+    if (!niveaux10.empty()) {
+        s.min_leq10 = *std::min_element(niveaux10.begin(), niveaux10.end());
+        s.max_leq10 = *std::max_element(niveaux10.begin(), niveaux10.end());
+    }
+    for (int k = 0; k < 3; ++k)
+        s.minutes_niveaux_publics[k] = std::count_if(
+            niveaux1.begin(), niveaux1.end(), [&](int n) { return n >= d.niveaux_publics[k]; });
+    s.trous = Trous(d.leq1, d.coupures);
+    for (const Trou& t : s.trous)
+        s.minutes_manquantes += t.minutes();
+
+    // Quinze minutes qui se suivent sans manque : la fenêtre glisse d'une minute à la fois.
+    for (std::size_t i = 14; i < d.leq1.size(); ++i) {
+        if (d.leq1[i].minute - d.leq1[i - 14].minute != 14)
+            continue; // une minute manque (ou une valeur double) : pas de Leq 15 min
+        double somme = 0;
+        for (std::size_t k = i - 14; k <= i; ++k)
+            somme += std::pow(10.0, d.leq1[k].niveau / 10.0);
+        const Leq15 l{d.leq1[i].minute, Arrondi_Dixieme(niveau_moyen(somme, 15))};
+        s.leq15.push_back(l);
+        if (!s.max_leq15 || l.niveau > s.max_leq15->niveau)
+            s.max_leq15 = l;
+        if (l.niveau <= limite)
+            continue;
+        ++s.minutes_au_dessus;
+        if (!s.depassements.empty() && s.depassements.back().fin == l.minute - 1) {
+            Depassement& p = s.depassements.back();
+            p.fin = l.minute;
+            p.maximum = std::max(p.maximum, l.niveau);
+        } else {
+            s.depassements.push_back({l.minute, l.minute, l.niveau});
+        }
+    }
+    return s;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+// Les chiffres qu'on demande au technicien : le niveau de la soirée, la limite tenue sur
+// chaque quart d'heure, les trous de l'enregistrement. Fonctions pures sur les séries d'une
+// période ; Donnees_Du_Magasin les tire du magasin.
+
+#include "platform/Nombres.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Une minute : minutes écoulées depuis le 1er janvier 2000 à 0 h 00 (l'horodatage de
+// l'enregistrement, qui marque la fin de sa minute ou de ses dix minutes).
+using Minute = std::int64_t;
+Minute Minute_De(int annee, int mois, int jour, int heure, int minute);
+// « 07/03/2008 » et « 05:04 » d'une minute.
+QString Texte_Date(Minute m);
+QString Texte_Heure(Minute m);
+
+struct Valeur_Leq {
+    Minute minute;
+    int niveau; // dB
+};
+
+struct Donnees_Periode {
+    std::vector<Valeur_Leq> leq1, leq10; // dans l'ordre du temps
+    std::vector<Minute> coupures;        // événements « Coupure Alimentation »
+    std::array<int, 3> niveaux_publics{};
+};
+
+// Les séries Leq1 et Leq10 extraites (Tab_Leq1, Tab_Leq10), les coupures d'alimentation des
+// jours de la période et les niveaux publics en vigueur. Les lignes dont la date n'existe
+// pas sont laissées de côté.
+Donnees_Periode Donnees_Du_Magasin();
+
+// Moyenne énergétique : 10·log10 de la moyenne des 10^(L/10) ; rien sans valeur.
+std::optional<double> Moyenne_Energetique(const std::vector<int>& niveaux);
+// Niveau dépassé pendant « pourcentage » % des minutes : rang ⌈p·n/100⌉ dans l'ordre
+// décroissant (voir docs/statistiques.md).
+std::optional<int> Niveau_Depasse(std::vector<int> niveaux, int pourcentage);
+
+struct Trou {
+    Minute debut, fin; // première et dernière minute sans valeur
+    bool coupure = false;
+    std::int64_t minutes() const { return fin - debut + 1; }
+};
+
+struct Depassement {
+    Minute debut, fin; // minutes dont le Leq 15 min dépasse la limite
+    double maximum;
+};
+
+// Le Leq glissant sur 15 minutes d'une minute : la moyenne énergétique des Leq1 des minutes
+// m − 14 à m ; rien si l'une d'elles manque.
+struct Leq15 {
+    Minute minute;
+    double niveau; // au dixième
+};
+
+struct Statistiques {
+    std::int64_t minutes_mesurees = 0, minutes_manquantes = 0;
+    std::optional<double> leq; // de la période, au dixième
+    std::optional<int> l10, l50, l90;
+    std::optional<int> min_leq1, max_leq1, min_leq10, max_leq10;
+    std::array<std::int64_t, 3> minutes_niveaux_publics{};
+    std::vector<Trou> trous;
+    std::vector<Leq15> leq15;
+    std::optional<Leq15> max_leq15;
+    double limite = 102;
+    std::int64_t minutes_au_dessus = 0;
+    std::vector<Depassement> depassements;
+};
+
+// « limite » : le Leq 15 min à ne pas dépasser ; une minute la dépasse quand son Leq 15 min,
+// arrondi au dixième comme on le lit, lui est supérieur.
+Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite);
+
+// Les minutes manquantes, de la première à la dernière minute enregistrée de chaque jour.
+std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<Minute>& coupures);

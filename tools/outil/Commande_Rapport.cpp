@@ -1,0 +1,66 @@
+// lqm-outil rapport : le rapport réglementaire d'une période, en texte, en PDF et en CSV.
+
+#include "Commande.h"
+
+#include "platform/Imprimante_Peintre.h"
+#include "report/Csv.h"
+#include "report/Rapport.h"
+
+namespace {
+
+const QString Aide = QStringLiteral(
+    "Utilisation : lqm-outil rapport FICHIER.lqm --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+    "                                [--limite DB] [--pdf FICHIER.pdf] [--csv FICHIER.csv]\n"
+    "\n"
+    "Affiche le rapport réglementaire de la période : réglages en vigueur, résumé par jour,\n"
+    "Leq, L10, L50, L90, Leq glissant sur 15 minutes, dépassements de la limite et trous de\n"
+    "l'enregistrement.\n"
+    "\n"
+    "Options :\n"
+    "  --du JJ/MM/AAAA   premier jour de la période.\n"
+    "  --au JJ/MM/AAAA   dernier jour de la période (pas avant le premier).\n"
+    "  --limite DB       limite du Leq 15 min en dB (102 par défaut ; 94 pour les\n"
+    "                    spectacles destinés aux enfants de six ans et moins).\n"
+    "  --pdf FICHIER     écrit aussi le rapport imprimé dans ce fichier PDF.\n"
+    "  --csv FICHIER     écrit une ligne par minute : date, heure, Leq 1 min et Leq 15 min\n"
+    "                    glissant (vide quand il manque une des 15 minutes).\n"
+    "  -h, --help        affiche cette aide.\n");
+
+} // namespace
+
+int Commande_Rapport(const QStringList& arguments) {
+    QCommandLineParser parseur;
+    const QCommandLineOption limite(QStringLiteral("limite"), QString(), QStringLiteral("DB"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("FICHIER.pdf"));
+    const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FICHIER.csv"));
+    const int code =
+        Lire_Periode_Et_Fichier(parseur, {limite, pdf, csv}, arguments, Aide,
+                                QStringLiteral("La commande rapport attend un fichier .lqm."));
+    if (code >= 0)
+        return code;
+    double valeur_limite = Limite_Defaut;
+    if (parseur.isSet(limite)) {
+        bool ok = false;
+        valeur_limite = QString(parseur.value(limite)).replace(u',', u'.').toDouble(&ok);
+        if (!ok || valeur_limite < 30 || valeur_limite > 140)
+            return Usage(
+                QStringLiteral("L'option --limite attend un niveau de 30 à 140 dB : « %1 » "
+                               "ne convient pas.")
+                    .arg(parseur.value(limite)),
+                Aide);
+    }
+    const Contenu_Rapport rapport = Rapport_Du_Magasin(valeur_limite);
+    Sortie(QStringList({rapport.numero_serie, Titre_Rapport(rapport), QString()}).join(u'\n') +
+           u'\n' + Lignes_Rapport(rapport).join(u'\n') + u'\n');
+    if (parseur.isSet(csv) && !Ecrire_Fichier(parseur.value(csv), Csv_Rapport(rapport))) {
+        Erreur(
+            QStringLiteral("Impossible d'écrire le fichier « %1 » !!!\n").arg(parseur.value(csv)));
+        return 1;
+    }
+    if (parseur.isSet(pdf)) {
+        const std::unique_ptr<Imprimante> imprimante = Imprimante_Pdf(parseur.value(pdf));
+        if (!Imprimer_Pages(*imprimante, Pages_Rapport(rapport)))
+            return 1; // le message est déjà écrit
+    }
+    return 0;
+}
