@@ -4,6 +4,7 @@
 #include "graphs/Periode_Graphique.h"
 #include "graphs/frmGraphique_Leq.h"
 #include "graphs/frmInGraphique_v5.h"
+#include "report/Rapport.h"
 #include "shell/Fenetres.h"
 #include "shell/Textes.h"
 #include "store/Declarations.h"
@@ -60,6 +61,19 @@ void BM_Tableau_Leq_Semaine(benchmark::State& state) {
         benchmark::DoNotOptimize(Tableau_Leq());
 }
 BENCHMARK(BM_Tableau_Leq_Semaine)->Unit(benchmark::kMillisecond);
+
+// Le rapport réglementaire d'un magasin plein : recherche, extraction, statistiques, Leq
+// glissant sur 15 minutes et lignes du rapport (l'objectif : moins de 20 ms).
+void BM_Rapport_Magasin_Plein(benchmark::State& state) {
+    magasin_plein();
+    for (auto _ : state) {
+        const Contenu_Rapport r = Rapport_Du_Magasin(Limite_Defaut);
+        benchmark::DoNotOptimize(Lignes_Rapport(r));
+    }
+    state.counters["Leq1"] =
+        static_cast<double>(Rapport_Du_Magasin(Limite_Defaut).donnees.leq1.size());
+}
+BENCHMARK(BM_Rapport_Magasin_Plein)->Unit(benchmark::kMillisecond);
 
 // De Ok dans le dialogue des dates à la fenêtre du tableau montrée et dessinée, sur la
 // semaine d'un magasin plein.

@@ -3,6 +3,8 @@
 #include "tables/Evenements.h"
 #include "tables/Lignes_Leq.h"
 
+#include "platform/Plateforme.h"
+
 #include <QSaveFile>
 
 namespace {
@@ -42,6 +44,18 @@ QByteArray Csv_Tableau_Leq() {
 QByteArray Csv_Evenements() {
     return Texte_Csv({QStringLiteral("Date"), QStringLiteral("Heure"), QStringLiteral("Événement")},
                      Champs_Evenements());
+}
+
+bool Exporter_Csv(const QString& nom, const QByteArray& contenu) {
+    const std::optional<QString> chemin =
+        plateforme().Dialogue_Enregistrer(nom + QStringLiteral(".csv"), Filtre_Csv);
+    if (!chemin || chemin->isEmpty())
+        return false; // Annuler
+    if (Ecrire_Fichier(*chemin, contenu))
+        return true;
+    plateforme().Message(QStringLiteral("Impossible d'écrire le fichier « %1 » !!!").arg(*chemin),
+                         QStringLiteral("Export impossible !!!"), Icone::Exclamation);
+    return false;
 }
 
 bool Ecrire_Fichier(const QString& chemin, const QByteArray& contenu) {

@@ -20,4 +20,8 @@ QByteArray Csv_Evenements();
 // Écrit par un fichier temporaire : un échec ne laisse jamais un fichier à moitié écrit.
 bool Ecrire_Fichier(const QString& chemin, const QByteArray& contenu);
 
+// Demande où enregistrer (« nom » proposé, sans extension) et écrit ; un échec se dit dans
+// un message. Faux si rien n'est écrit.
+bool Exporter_Csv(const QString& nom, const QByteArray& contenu);
+
 inline const QString Filtre_Csv = QStringLiteral("Fichier CSV (*.csv)|*.csv");

@@ -23,7 +23,8 @@ bool Fichier_Lqm_Accepte(const QString& chemin) {
 std::optional<Id_Fenetre> Fenetre_Pour(const QString& type_affichage) {
     if (type_affichage == Vue::Graphique)
         return Id_Fenetre::frmInGraphique_v5;
-    if (type_affichage == Vue::Tableau_Leq || type_affichage == Vue::Tableau_Evenements)
+    if (type_affichage == Vue::Tableau_Leq || type_affichage == Vue::Tableau_Evenements ||
+        type_affichage == Vue::Rapport)
         return Id_Fenetre::frmInTableau;
     if (type_affichage == Vue::Tableau_Parametres)
         return Id_Fenetre::frmParametres_v4;

@@ -4,6 +4,7 @@
 #include "graphs/frmGraphique_Leq.h"
 #include "graphs/frmInGraphique_v5.h"
 #include "parameters/frmParametres_v4.h"
+#include "report/frmRapport.h"
 #include "shell/Fenetre_Base.h"
 #include "shell/frmAbout.h"
 #include "shell/frmData_Type.h"
@@ -56,6 +57,8 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
         return new frmStart;
     case Id_Fenetre::frmAbout:
         return new frmAbout;
+    case Id_Fenetre::frmRapport:
+        return new frmRapport;
     }
     return nullptr;
 }

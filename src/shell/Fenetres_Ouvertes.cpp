@@ -35,6 +35,8 @@ const char* Nom_Fenetre(Id_Fenetre id) {
         return "frmGraphique_Leq";
     case Id_Fenetre::frmParametres_v4:
         return "frmParametres_v4";
+    case Id_Fenetre::frmRapport:
+        return "frmRapport";
     case Id_Fenetre::frmStart:
         return "frmStart";
     case Id_Fenetre::frmAbout:
@@ -71,6 +73,8 @@ bool* Drapeau_De(Id_Fenetre id) {
         return &d.Ouvert_frmTableau_Leq_V5;
     case Id_Fenetre::frmParametres_v4:
         return &d.Ouvert_frmParametres_v4;
+    case Id_Fenetre::frmRapport:
+        return &d.Ouvert_frmRapport;
     case Id_Fenetre::frmMain:
     case Id_Fenetre::frmStart:
     case Id_Fenetre::frmAbout:

@@ -18,12 +18,13 @@ enum class Id_Fenetre {
     frmParametres_v4,
     frmStart,
     frmAbout,
+    frmRapport,
 };
-inline constexpr int Nb_Fenetres = 13;
+inline constexpr int Nb_Fenetres = 14;
 
 const char* Nom_Fenetre(Id_Fenetre id);
 
-// Drapeaux « fenêtre ouverte » des dix fenêtres suivies. Chaque fenêtre lève le sien
+// Drapeaux « fenêtre ouverte » des onze fenêtres suivies. Chaque fenêtre lève le sien
 // dans son chargement et le baisse dans son déchargement.
 struct Drapeaux_Ouverture {
     bool Ouvert_frmPort = false;
@@ -36,6 +37,7 @@ struct Drapeaux_Ouverture {
     bool Ouvert_frmWait = false;
     bool Ouvert_frmTableau_Leq_V5 = false;
     bool Ouvert_frmParametres_v4 = false;
+    bool Ouvert_frmRapport = false;
 };
 
 Drapeaux_Ouverture& Drapeaux();
@@ -44,7 +46,7 @@ Drapeaux_Ouverture& Drapeaux();
 bool* Drapeau_De(Id_Fenetre id);
 
 // Ordre dans lequel Fermer_Fenetres examine les drapeaux.
-inline constexpr std::array<Id_Fenetre, 10> Ordre_Fermeture = {
+inline constexpr std::array<Id_Fenetre, 11> Ordre_Fermeture = {
     Id_Fenetre::frmPort,
     Id_Fenetre::frmData_Type,
     Id_Fenetre::frmGraphique_Leq,
@@ -55,6 +57,7 @@ inline constexpr std::array<Id_Fenetre, 10> Ordre_Fermeture = {
     Id_Fenetre::frmWait,
     Id_Fenetre::frmTableau_Leq_V5,
     Id_Fenetre::frmParametres_v4,
+    Id_Fenetre::frmRapport,
 };
 
 // Le registre des fenêtres installe ici les routines qui déchargent et ouvrent une

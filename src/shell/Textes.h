@@ -26,6 +26,7 @@ inline const QString Graphique = QStringLiteral("Graphique Leq");
 inline const QString Tableau_Leq = QStringLiteral("Tableau Leq");
 inline const QString Tableau_Evenements = QStringLiteral("Tableau Evénements");
 inline const QString Tableau_Parametres = QStringLiteral("Tableau Paramètres");
+inline const QString Rapport = QStringLiteral("Rapport réglementaire");
 } // namespace Vue
 
 // Filtre des dialogues de fichier, au format « description|motif ».

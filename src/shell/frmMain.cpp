@@ -47,6 +47,10 @@ frmMain::frmMain() {
     menu_analyse_->addSeparator()->setObjectName(QStringLiteral("sep2"));
     menu_analyse_->addAction(entree("mnuParametres", QStringLiteral("Tableau Paramètres"),
                                     &frmMain::mnuParametres_Click));
+    // Au-delà des quatre vues de l'appareil, séparé d'elles.
+    menu_analyse_->addSeparator()->setObjectName(QStringLiteral("sep_rapport"));
+    menu_analyse_->addAction(
+        entree("mnuRapport", QStringLiteral("Rapport réglementaire"), &frmMain::mnuRapport_Click));
     barre->addMenu(menu_analyse_);
 
     barre->addAction(entree("sep5", QStringLiteral("|"), nullptr));
@@ -168,6 +172,9 @@ void frmMain::mnuEvenements_Click() {
 }
 void frmMain::mnuParametres_Click() {
     ouvrir_vue(Vue::Tableau_Parametres, false, false);
+}
+void frmMain::mnuRapport_Click() {
+    ouvrir_vue(Vue::Rapport, true, false);
 }
 
 void frmMain::mnuAbout_Click() {

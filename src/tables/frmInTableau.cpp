@@ -61,6 +61,8 @@ void frmInTableau::Form_Load() {
         setWindowTitle(QStringLiteral("Paramètres du tableau Leq"));
     else if (vue == Vue::Tableau_Evenements)
         setWindowTitle(QStringLiteral("Paramètres du tableau d'événements"));
+    else if (vue == Vue::Rapport)
+        setWindowTitle(QStringLiteral("Période du rapport réglementaire"));
 
     const auto [debut, fin] = Dates_Initiales(QDate::currentDate());
     DTP_Jour_Start->setDate(debut);
@@ -85,6 +87,8 @@ void frmInTableau::Cmd_Ok_Click() {
         Fenetres::instance().Ouvrir(Id_Fenetre::frmTableau_Leq_V5);
     else if (vue == Vue::Tableau_Evenements)
         Fenetres::instance().Ouvrir(Id_Fenetre::frmTableau_Evenements);
+    else if (vue == Vue::Rapport)
+        Fenetres::instance().Ouvrir(Id_Fenetre::frmRapport);
     Fenetres::instance().Decharger(Id_Fenetre::frmInTableau);
 }
 

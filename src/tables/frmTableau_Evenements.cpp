@@ -4,6 +4,7 @@
 #include "platform/Images_Programme.h"
 #include "platform/Plateforme.h"
 #include "platform/Twips.h"
+#include "report/Csv.h"
 #include "shell/Fenetres.h"
 #include "tables/Evenements.h"
 #include "tables/Impression_Tableaux.h"
@@ -47,7 +48,11 @@ frmTableau_Evenements::frmTableau_Evenements() : Fenetre_Base(Id_Fenetre::frmTab
                             QStringLiteral("Exit.jpg"));
     Placer_Twips(Cmd_Exit, Gauche_Exit, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
 
+    Cmd_Export = Creer<QPushButton>(this, "Cmd_Export", QStringLiteral("CSV"));
+    Cmd_Export->setToolTip(QStringLiteral("Enregistrer ce tableau d'événements en CSV"));
+    Placer_Twips(Cmd_Export, Gauche_Exit + 870, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
     connect(Cmd_Print, &QPushButton::clicked, this, &frmTableau_Evenements::Cmd_Print_Click);
+    connect(Cmd_Export, &QPushButton::clicked, this, &frmTableau_Evenements::Cmd_Export_Click);
     connect(Cmd_New_Tableau, &QPushButton::clicked, this,
             &frmTableau_Evenements::Cmd_New_Tableau_Click);
     connect(Cmd_Exit, &QPushButton::clicked, this, &frmTableau_Evenements::Cmd_Exit_Click);
@@ -64,6 +69,7 @@ void frmTableau_Evenements::Form_Load() {
     Label_Entete->setText(c.Label_Entete);
     Montrer_Liste(List_Evenements, c.List_Evenements);
     Cmd_Print->setVisible(c.Cmd_Print_Visible);
+    Cmd_Export->setVisible(c.Cmd_Print_Visible);
     Cmd_New_Tableau->move(Twips_En_Pixels(c.Cmd_New_Tableau_Gauche), Cmd_New_Tableau->y());
     Rendre_Visible();
 }
@@ -79,6 +85,11 @@ void frmTableau_Evenements::Cmd_Print_Click() {
         return; // Annuler : rien d'imprimé
     // L'orientation n'est pas touchée : celle du dernier travail.
     Imprimer_Pages(*imprimante, Pages_Tableau_Evenements(contenu_));
+}
+
+void frmTableau_Evenements::Cmd_Export_Click() {
+    // Les tables ont gardé la période montrée : Index_Debut, Index_Fin et les séries.
+    Exporter_Csv(Nom_Document(QStringLiteral("Tableau des événements")), Csv_Evenements());
 }
 
 void frmTableau_Evenements::Cmd_New_Tableau_Click() {

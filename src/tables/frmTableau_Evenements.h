@@ -18,6 +18,8 @@ public:
 
     // Imprime ce que la fenêtre montre, sans rien recalculer.
     void Cmd_Print_Click();
+    // Les valeurs montrées, en CSV pour un tableur.
+    void Cmd_Export_Click();
     void Cmd_New_Tableau_Click();
     void Cmd_Exit_Click();
 
@@ -27,6 +29,7 @@ private:
     QLabel* Label_Entete = nullptr;
     QListView* List_Evenements = nullptr;
     QPushButton* Cmd_Print = nullptr;
+    QPushButton* Cmd_Export = nullptr;
     QPushButton* Cmd_New_Tableau = nullptr;
     QPushButton* Cmd_Exit = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "platform/Images_Programme.h"
 #include "platform/Plateforme.h"
 #include "platform/Twips.h"
+#include "report/Csv.h"
 #include "shell/Fenetres.h"
 #include "tables/Impression_Tableaux.h"
 #include "tables/Lignes_Leq.h"
@@ -52,7 +53,11 @@ frmTableau_Leq_V5::frmTableau_Leq_V5() : Fenetre_Base(Id_Fenetre::frmTableau_Leq
                             QStringLiteral("Exit.jpg"));
     Placer_Twips(Cmd_Exit, Gauche_Exit, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
 
+    Cmd_Export = Creer<QPushButton>(this, "Cmd_Export", QStringLiteral("CSV"));
+    Cmd_Export->setToolTip(QStringLiteral("Enregistrer ce tableau Leq en CSV"));
+    Placer_Twips(Cmd_Export, Gauche_Print - 1245, Haut_Boutons, Largeur_Bouton, Hauteur_Bouton);
     connect(Cmd_Print, &QPushButton::clicked, this, &frmTableau_Leq_V5::Cmd_Print_Click);
+    connect(Cmd_Export, &QPushButton::clicked, this, &frmTableau_Leq_V5::Cmd_Export_Click);
     connect(Cmd_New_Tableau, &QPushButton::clicked, this,
             &frmTableau_Leq_V5::Cmd_New_Tableau_Click);
     connect(Cmd_Exit, &QPushButton::clicked, this, &frmTableau_Leq_V5::Cmd_Exit_Click);
@@ -71,6 +76,7 @@ void frmTableau_Leq_V5::Form_Load() {
     Montrer_Liste(List_Leq10, c.List_Leq10);
     Montrer_Liste(List_Leq1, c.List_Leq1);
     Cmd_Print->setVisible(c.Cmd_Print_Visible);
+    Cmd_Export->setVisible(c.Cmd_Print_Visible);
     if (c.Cmd_New_Tableau_Gauche != 0)
         Cmd_New_Tableau->move(Twips_En_Pixels(c.Cmd_New_Tableau_Gauche), Cmd_New_Tableau->y());
     Rendre_Visible();
@@ -89,6 +95,11 @@ void frmTableau_Leq_V5::Cmd_Print_Click() {
     // jusqu'au prochain travail.
     imprimante->Paysage(false);
     Imprimer_Pages(*imprimante, Pages_Tableau_Leq(contenu_));
+}
+
+void frmTableau_Leq_V5::Cmd_Export_Click() {
+    // Les tables ont gardé la période montrée : Index_Debut, Index_Fin et les séries.
+    Exporter_Csv(Nom_Document(QStringLiteral("Tableau Leq")), Csv_Tableau_Leq());
 }
 
 void frmTableau_Leq_V5::Cmd_New_Tableau_Click() {

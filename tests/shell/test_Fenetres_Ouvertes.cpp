@@ -27,7 +27,7 @@ TEST_F(Fermeture_Test, FermeToutesLesFenetresOuvertesDansLOrdreFixe) {
     EXPECT_EQ(dechargees.join(u' '),
               QStringLiteral("frmPort frmData_Type frmGraphique_Leq frmInTableau "
                              "frmTableau_Evenements frmWait_Save frmInGraphique_v5 frmWait "
-                             "frmTableau_Leq_V5 frmParametres_v4"));
+                             "frmTableau_Leq_V5 frmParametres_v4 frmRapport"));
     for (Id_Fenetre id : Ordre_Fermeture)
         EXPECT_FALSE(*Drapeau_De(id)) << Nom_Fenetre(id);
 }

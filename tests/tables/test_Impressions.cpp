@@ -8,12 +8,16 @@
 #include "store/Declarations.h"
 #include "store/Fonction_Fichiers.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStringListModel>
 
 namespace {
 
@@ -119,6 +123,52 @@ TEST_F(Impressions, GraphiqueEtParametres) {
     EXPECT_TRUE(texte.contains(QStringLiteral("Niveau Public 1 :")));
     EXPECT_FALSE(texte.contains(
         p->findChild<QComboBox*>(QStringLiteral("Combo_Jour"))->currentText().simplified()));
+}
+
+// Le rapport par le menu et le dialogue des tableaux ; une limite plus basse ajoute des
+// dépassements ; PDF et CSV là où l'utilisateur les enregistre ; le CSV du tableau Leq.
+TEST_F(Impressions, RapportPdfEtCsv) {
+    action("mnuRapport")->trigger();
+    cliquer(fenetre("frmData_Type"), "Cmd_Ok");
+    auto& M = Magasin();
+    M.Jour_Debut = M.Jour_Fin = QStringLiteral("08");
+    M.Mois_Debut = M.Mois_Fin = QStringLiteral("03");
+    M.Annee_Debut = M.Annee_Fin = QStringLiteral("2008");
+    fenetre("frmInTableau")
+        ->findChild<QDateEdit*>(QStringLiteral("DTP_Jour_Start"))
+        ->setDate(QDate(2008, 3, 8));
+    fenetre("frmInTableau")
+        ->findChild<QDateEdit*>(QStringLiteral("DTP_Jour_End"))
+        ->setDate(QDate(2008, 3, 8));
+    cliquer(fenetre("frmInTableau"), "Cmd_Ok");
+    ASSERT_TRUE(visible("frmRapport"));
+    QWidget* r = fenetre("frmRapport");
+    auto lignes = [&] {
+        return static_cast<QStringListModel*>(
+                   r->findChild<QListView*>(QStringLiteral("List_Rapport"))->model())
+            ->stringList();
+    };
+    EXPECT_TRUE(lignes().contains(QStringLiteral("   Aucun dépassement.")));
+    cliquer(r, "Cmd_Jeune_Public");
+    EXPECT_FALSE(lignes().contains(QStringLiteral("   Aucun dépassement.")));
+
+    const QString csv = g.dossier.filePath(QStringLiteral("r.csv"));
+    plateforme_test.reponses_fichier = {pdf, csv};
+    cliquer(r, "Cmd_Pdf");
+    cliquer(r, "Cmd_Csv");
+    EXPECT_TRUE(
+        lire().contains(QStringLiteral("Limite du Leq sur 15 minutes glissantes : 94,0 dB")));
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_GT(f.readAll().count('\n'), 1400);
+
+    QWidget* t = ouvrir(Id_Fenetre::frmTableau_Leq_V5);
+    plateforme_test.reponses_fichier = {csv};
+    cliquer(t, "Cmd_Export");
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("08/03/2008;00:00;00:10;Leq10;"));
+    EXPECT_TRUE(plateforme_test.messages.empty());
 }
 
 } // namespace
