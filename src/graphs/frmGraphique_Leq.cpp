@@ -43,12 +43,8 @@ frmGraphique_Leq::frmGraphique_Leq() : Fenetre_Base(Id_Fenetre::frmGraphique_Leq
     Placer_Twips(Label_Entete, 30, 60, 15075, 255);
     Label_Date = Creer<QLabel>(this, "Label_Date");
     Placer_Twips(Label_Date, 30, 420, 15075, 255);
-    for (QLabel* l : {Label_Entete, Label_Date}) {
-        l->setAlignment(Qt::AlignCenter);
-        QFont gras = l->font();
-        gras.setBold(true);
-        l->setFont(gras);
-    }
+    Titre_Centre(Label_Entete);
+    Titre_Centre(Label_Date);
 
     struct Place {
         Vue_Serie& vue;

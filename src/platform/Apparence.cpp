@@ -5,6 +5,7 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFont>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -16,6 +17,13 @@ void Appliquer_Apparence(QWidget* fenetre) {
     QFont police(QStringLiteral("Arial"));
     police.setPointSizeF(8.25);
     fenetre->setFont(police);
+}
+
+void Titre_Centre(QLabel* etiquette) {
+    etiquette->setAlignment(Qt::AlignCenter);
+    QFont gras = etiquette->font();
+    gras.setBold(true);
+    etiquette->setFont(gras);
 }
 
 void Placer_Twips(QWidget* controle, int gauche, int haut, int largeur, int hauteur) {

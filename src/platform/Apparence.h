@@ -3,6 +3,7 @@
 #include <QColor>
 
 class QDateEdit;
+class QLabel;
 class QWidget;
 
 // Fond commun à toutes les fenêtres du programme.
@@ -10,6 +11,8 @@ inline const QColor Couleur_Fond(197, 207, 237);
 
 // Fond et police Arial (Liberation Sans la remplace là où Arial manque).
 void Appliquer_Apparence(QWidget* fenetre);
+// En-tête d'une fenêtre : centré, en gras.
+void Titre_Centre(QLabel* etiquette);
 
 // Place un contrôle à une position donnée en twips (gauche, haut, largeur, hauteur).
 void Placer_Twips(QWidget* controle, int gauche, int haut, int largeur, int hauteur);

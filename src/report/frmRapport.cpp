@@ -39,12 +39,8 @@ frmRapport::frmRapport() : Fenetre_Base(Id_Fenetre::frmRapport) {
         QStringLiteral("Attention : l'appareil ne mesure pas en pondération A ; la limite "
                        "réglementaire porte sur un niveau pondéré A (dB(A))."));
     Placer_Twips(Label_Avertissement, 120, 720, 14760, 285);
-    for (QLabel* l : {Label_Serial_Number, Label_Entete, Label_Avertissement}) {
-        l->setAlignment(Qt::AlignCenter);
-        QFont gras = l->font();
-        gras.setBold(true);
-        l->setFont(gras);
-    }
+    for (QLabel* l : {Label_Serial_Number, Label_Entete, Label_Avertissement})
+        Titre_Centre(l);
     QPalette rouge = Label_Avertissement->palette();
     rouge.setColor(QPalette::WindowText, QColor(192, 0, 0));
     Label_Avertissement->setPalette(rouge);

@@ -28,10 +28,7 @@ frmTableau_Evenements::frmTableau_Evenements() : Fenetre_Base(Id_Fenetre::frmTab
     Label_Serial_Number->setAlignment(Qt::AlignCenter);
     Placer_Twips(Label_Serial_Number, 120, 120, 13830, 285);
     Label_Entete = Creer<QLabel>(this, "Label_Entete");
-    Label_Entete->setAlignment(Qt::AlignCenter);
-    QFont gras = Label_Entete->font();
-    gras.setBold(true);
-    Label_Entete->setFont(gras);
+    Titre_Centre(Label_Entete);
     Placer_Twips(Label_Entete, 120, 480, 13830, 285);
 
     List_Evenements = Creer_Liste(this, "List_Evenements");

@@ -31,12 +31,8 @@ frmTableau_Leq_V5::frmTableau_Leq_V5() : Fenetre_Base(Id_Fenetre::frmTableau_Leq
     Placer_Twips(Label_Entete10, 120, 480, 7320, 285);
     Label_Entete1 = Creer<QLabel>(this, "Label_Entete1");
     Placer_Twips(Label_Entete1, 7560, 480, 7320, 285);
-    for (QLabel* entete : {Label_Entete10, Label_Entete1}) {
-        entete->setAlignment(Qt::AlignCenter);
-        QFont gras = entete->font();
-        gras.setBold(true);
-        entete->setFont(gras);
-    }
+    Titre_Centre(Label_Entete10);
+    Titre_Centre(Label_Entete1);
 
     List_Leq10 = Creer_Liste(this, "List_Leq10");
     Placer_Twips(List_Leq10, 120, 840, 7320, 7140);
