@@ -21,8 +21,8 @@ protected:
     }
 };
 
-// La fenêtre suit l'état de la progression, et une progression après sa fermeture la
-// recharge à neuf.
+// La fenêtre suit l'état de la progression (l'appel qui finit la transmission fait aussi
+// deux pas de classement), et une progression après sa fermeture la recharge à neuf.
 TEST_F(Fenetre_Attente, SuitLaProgressionEtSeRechargeApresFermeture) {
     Fenetres::instance().Ouvrir(Id_Fenetre::frmWait);
     EXPECT_FALSE(controle<QLabel>("Picture_Transmit_Ok")->isVisible());
@@ -37,6 +37,8 @@ TEST_F(Fenetre_Attente, SuitLaProgressionEtSeRechargeApresFermeture) {
     Progression();
     ASSERT_TRUE(visible("frmWait"));
     EXPECT_EQ(controle<QProgressBar>("ProgressBar_Transmission")->value(), 1);
+    // 1 / 213 : le pourcentage garde ses deux chiffres.
+    EXPECT_TRUE(controle<QLabel>("Label_Pourcentage")->text().endsWith(QStringLiteral(" 00 %.")));
 }
 
 // Annuler et la case de fermeture passent par le déchargement : arrêt demandé, port fermé.

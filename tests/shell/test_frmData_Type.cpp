@@ -1,15 +1,10 @@
 #include "support/Environnement_Ihm.h"
 
 #include "shell/Etat_Principal.h"
-#include "shell/Fenetres.h"
-#include "shell/frmMain.h"
 #include "store/Declarations.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -30,15 +25,6 @@ protected:
     }
     QRadioButton* option(const char* nom) const { return controle<QRadioButton>(nom); }
     QPushButton* bouton(const char* nom) const { return controle<QPushButton>(nom); }
-    void double_clic(QWidget* cible) {
-        QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(5, 5), cible->mapToGlobal(QPointF(5, 5)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(cible, &e);
-    }
-    void entree(QWidget* cible) {
-        QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(cible, &appui);
-    }
 };
 
 // La recherche : Annuler garde le fichier choisi, un .LQM en majuscules est refusé.

@@ -1,7 +1,6 @@
 #include "support/Environnement_Ihm.h"
 
 #include "platform/Travail_Long.h"
-#include "shell/Etat_Principal.h"
 #include "shell/Fenetre_Base.h"
 #include "shell/Fenetres.h"
 #include "shell/frmMain.h"
@@ -44,29 +43,16 @@ TEST_F(Principale, ChoisirUneVueFermeLaVueOuverteEtLesDialoguesAvant) {
     EXPECT_EQ(M.Nb_Jours_Graph, QStringLiteral("7"));
 }
 
-// Fait tourner la boucle d'événements jusqu'à la sortie du programme, avec un garde-fou.
-bool attendre_sortie() {
-    bool garde_fou = false;
-    QTimer minuterie;
-    minuterie.callOnTimeout([&] {
-        garde_fou = true;
-        QCoreApplication::quit();
-    });
-    minuterie.start(10000);
-    QCoreApplication::exec();
-    return !garde_fou;
-}
-
-// Quitter pendant un travail long : le travail voit Abandon, revient, puis le programme
-// se termine, sans jamais détruire une fenêtre sous ses pieds.
-void quitter_pendant_un_travail(const std::function<void()>& demander_sortie) {
+// La case de fermeture pendant un travail long fait comme Quitter : le travail voit Abandon,
+// revient, puis le programme se termine, sans jamais détruire une fenêtre sous ses pieds.
+TEST_F(Principale, LaCaseDeFermeturePendantUnTravailLongFaitCommeQuitter) {
     std::vector<std::string> chronologie;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit,
                      [&] { chronologie.push_back("sortie"); });
     QTimer::singleShot(0, [&] {
         Travail_Long travail;
         Fenetres::instance().Ouvrir(Id_Fenetre::frmWait);
-        QTimer::singleShot(0, demander_sortie);
+        QTimer::singleShot(0, [this] { principale()->close(); });
         const std::int64_t debut = Tick_Ms();
         while (!Magasin().Abandon && Tick_Ms() - debut < 5000)
             DoEvents();
@@ -74,22 +60,14 @@ void quitter_pendant_un_travail(const std::function<void()>& demander_sortie) {
         // La boucle continue un peu : ni sortie ni fenêtre démontée pendant ce temps.
         for (int i = 0; i < 50; ++i)
             DoEvents();
-        chronologie.push_back(
-            Fenetres::instance().Instance<frmMain>(Id_Fenetre::frmMain)->isVisible()
-                ? "travail revenu"
-                : "travail revenu sans fenêtre principale");
+        chronologie.push_back(principale()->isVisible() ? "travail revenu"
+                                                        : "travail revenu sans fenêtre principale");
     });
     ASSERT_TRUE(attendre_sortie());
     QObject::disconnect(qApp, &QCoreApplication::aboutToQuit, nullptr, nullptr);
     EXPECT_EQ(chronologie,
               (std::vector<std::string>{"travail arrêté", "travail revenu", "sortie"}));
-    EXPECT_FALSE(Fenetres::instance().Chargee(Id_Fenetre::frmWait));
-}
-
-// La case de fermeture passe par la même sortie que Quitter.
-TEST_F(Principale, LaCaseDeFermeturePendantUnTravailLongFaitCommeQuitter) {
-    quitter_pendant_un_travail([this] { principale()->close(); });
-    EXPECT_FALSE(principale()->isVisible());
+    EXPECT_FALSE(chargee("frmWait") || principale()->isVisible());
     EXPECT_EQ(Magasin().Compteur_Essais, 0);
 }
 

@@ -8,14 +8,10 @@
 #include "store/Declarations.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -29,45 +25,27 @@ protected:
         action("mnuPort")->trigger();
         ASSERT_TRUE(chargee("frmPort"));
     }
-    QStringList terminaux(int nombre) {
-        QStringList chemins;
-        for (int i = 0; i < nombre; ++i) {
-            ptys.push_back(std::make_unique<Pseudo_Terminal>());
-            EXPECT_TRUE(ptys.back()->valide());
-            chemins << ptys.back()->chemin();
-        }
-        return chemins;
-    }
     QRadioButton* com(int n) const {
         return fenetre("frmPort")->findChild<QRadioButton*>(QStringLiteral("Option_COM_%1").arg(n));
     }
-    void double_clic(QWidget* cible) {
-        QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(3, 3), cible->mapToGlobal(QPointF(3, 3)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(cible, &e);
-    }
-    void entree() {
-        QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(com(1), &appui);
-    }
-    std::vector<std::unique_ptr<Pseudo_Terminal>> ptys;
+    Pseudo_Terminal pty[2];
+    const QStringList chemins{pty[0].chemin(), pty[1].chemin()};
 };
 
 // Entrée est vue avant les contrôles : sans choix, mode fichier et le dialogue reste ;
 // avec un choix, même effet que Ok (titre du port, menus rendus). Un port grisé ne
 // répond pas au double clic, un port valide y fait Ok.
 TEST_F(Dialogue_Port, EntreeEtDoubleClicFontOkSurUnPortValideSeulement) {
-    const QStringList chemins = terminaux(2);
     ouvrir(chemins, 0);
     ASSERT_FALSE(
         fenetre("frmPort")->findChild<QPushButton*>(QStringLiteral("Cmd_Ok"))->isEnabled());
-    entree();
+    entree(com(1));
     EXPECT_TRUE(principale()->windowTitle().endsWith(QStringLiteral("fichier actif")));
     com(2)->click();
     double_clic(com(3)); // aucun port derrière
     EXPECT_TRUE(visible("frmPort"));
     Activer_Menu(Menu::mnuAnalyse, false);
-    entree();
+    entree(com(1));
     EXPECT_EQ(Magasin().Num_Port, 2);
     EXPECT_TRUE(principale()->windowTitle().endsWith(QStringLiteral("COM 2")));
     EXPECT_TRUE(action("mnuAnalyse")->isEnabled());
@@ -80,7 +58,6 @@ TEST_F(Dialogue_Port, EntreeEtDoubleClicFontOkSurUnPortValideSeulement) {
 }
 
 TEST_F(Dialogue_Port, UnPortAbsentOuTenuParUnAutreProgrammeEstGrise) {
-    const QStringList chemins = terminaux(2);
     QProcess autre;
     autre.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lqm_tenir_port"),
                 {chemins[1]});

@@ -1,5 +1,4 @@
 #include "store/Declarations.h"
-#include "store/Validite.h"
 
 #include <gtest/gtest.h>
 
@@ -37,34 +36,6 @@ TEST_F(Magasin_Test, LaRemiseAZeroEffaceChaqueSorteDeVariable) {
     EXPECT_EQ(M.Nb_Leq1 + M.Compteur_Essais, 0);
     EXPECT_FALSE(M.Donnees_Chargees || M.Abandon);
     EXPECT_EQ(M.Temps_Depart, 0.0);
-}
-
-// Une ligne : minute, heure, jour, genre, mois, année, unités, centaines.
-using Ligne = std::array<std::int16_t, 8>;
-
-TEST(Validite, NiveauEtBornesDeLHorodatage) {
-    EXPECT_EQ(Niveau_dB(Ligne{5, 14, 3, 1, 3, 8, 5, 1}.data()), 105);
-    EXPECT_EQ(Niveau_dB(Ligne{5, 14, 3, 1, 3, 8, 85, 0}.data()), 85);
-    // L'année 98 (2098) est la dernière valide ; la colonne 4 n'entre pas dans l'horodatage.
-    for (const Ligne& l :
-         {Ligne{0, 0, 1, 1, 1, 0}, Ligne{59, 23, 31, 10, 12, 98}, Ligne{0, 0, 1, 255, 1, 8}})
-        EXPECT_TRUE(Horodatage_Valide(l.data()));
-    for (const Ligne& l :
-         {Ligne{0, 0, 1, 1, 1, 99}, Ligne{60, 0, 1, 1, 1, 8}, Ligne{0, 24, 1, 1, 1, 8},
-          Ligne{0, 0, 0, 1, 1, 8}, Ligne{0, 0, 32, 1, 1, 8}, Ligne{0, 0, 1, 1, 0, 8},
-          Ligne{0, 0, 1, 1, 13, 8}, Ligne{-1, 0, 1, 1, 1, 8}})
-        EXPECT_FALSE(Horodatage_Valide(l.data()))
-            << l[0] << ' ' << l[1] << ' ' << l[2] << ' ' << l[4];
-}
-
-TEST(Validite, UneLigneDeMesureA255EnColonne7Ou8EstVide) {
-    EXPECT_TRUE(Ligne_Mesure_Valide(Ligne{0, 12, 1, 1, 1, 8, 85, 0}.data()));
-    EXPECT_FALSE(Ligne_Mesure_Valide(Ligne{0, 12, 1, 1, 1, 8, 255, 0}.data()));
-    EXPECT_FALSE(Ligne_Mesure_Valide(Ligne{0, 12, 1, 1, 1, 8, 85, 255}.data()));
-    const Ligne vide{255, 255, 255, 255, 255, 255, 255, 255};
-    EXPECT_FALSE(Ligne_Mesure_Valide(vide.data()) || Ligne_Parametres_Valide(vide.data()));
-    // Les jeux de paramètres ne regardent que l'horodatage.
-    EXPECT_TRUE(Ligne_Parametres_Valide(Ligne{0, 12, 1, 1, 1, 8, 255, 255}.data()));
 }
 
 } // namespace

@@ -10,8 +10,10 @@
 #include "store/Declarations.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 void Environnement_Ihm::SetUp() {
     Magasin().reinitialiser();
@@ -82,4 +84,27 @@ bool Environnement_Ihm::visible(const char* nom) const {
 void Environnement_Ihm::vider_evenements() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Environnement_Ihm::double_clic(QWidget* cible) {
+    QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(3, 3), cible->mapToGlobal(QPointF(3, 3)),
+                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(cible, &e);
+}
+
+void Environnement_Ihm::entree(QWidget* cible) {
+    QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(cible, &appui);
+}
+
+bool Environnement_Ihm::attendre_sortie() {
+    bool garde_fou = false;
+    QTimer minuterie;
+    minuterie.callOnTimeout([&] {
+        garde_fou = true;
+        QCoreApplication::quit();
+    });
+    minuterie.start(10000);
+    QCoreApplication::exec();
+    return !garde_fou;
 }

@@ -22,6 +22,12 @@ protected:
     bool visible(const char* nom) const;
     // Laisse passer les événements en attente, suppressions différées comprises.
     static void vider_evenements();
+    // Un double clic, la touche Entrée, reçus par le contrôle comme de l'utilisateur.
+    static void double_clic(QWidget* cible);
+    static void entree(QWidget* cible);
+    // Fait tourner la boucle d'événements jusqu'à la sortie du programme ; faux si le
+    // garde-fou a dû l'arrêter.
+    static bool attendre_sortie();
 
     Plateforme_Scriptee plateforme_test;
 };

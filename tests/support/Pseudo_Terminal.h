@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
-// Un pseudo-terminal : le programme ouvre le côté esclave comme un port série (son chemin
-// est donné comme avec --port), le test joue l'appareil côté maître.
+// Un pseudo-terminal : un port série que le programme peut ouvrir (son chemin est donné
+// comme avec --port), sans appareil derrière.
 class Pseudo_Terminal {
 public:
     Pseudo_Terminal();
@@ -14,11 +13,6 @@ public:
 
     bool valide() const { return maitre_ >= 0; }
     QString chemin() const { return chemin_; }
-
-    // Écrit sans attendre ce que le terminal accepte à partir de « position », qui avance.
-    void pousser(const QByteArray& octets, qsizetype& position);
-    // Lit ce qui est arrivé côté maître, en attendant au plus « attente_ms ».
-    QByteArray lire(int attente_ms);
 
 private:
     int maitre_ = -1;
