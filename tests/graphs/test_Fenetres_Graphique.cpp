@@ -177,8 +177,10 @@ TEST_F(Dialogue_Graphique, AgrandirEtZoomer) {
     tirer(14, -100, 20, -70); // à la taille normale, rien ne se passe
     EXPECT_FALSE(b->Etat().agrandi || b->Etat().zoom);
     zoom->click();
-    EXPECT_EQ(b->width(), 15060 / 15);
-    EXPECT_FALSE(f->findChild<QListView*>(QStringLiteral("List_Leq1"))->isVisibleTo(f));
+    // Agrandi : ni listes, ni extrêmes, ni l'autre graphique ; ses deux boutons en haut à droite.
+    EXPECT_EQ(visibles().filter(QRegularExpression(QStringLiteral("^(Cmd|List|Graph|Label_M)"))),
+              QStringList({"Cmd_Print_Leq143", "Cmd_Zoom_Leq143", "Graphique_Leq11004"}));
+    EXPECT_GT(zoom->x(), b->width() * 3 / 4);
     EXPECT_EQ(zoom->toolTip(), QStringLiteral("Retour à la taille normale du graphique Leq 1."));
     for (auto [x1, y1, x2, y2] : {std::array{14.0, -100.0, 20.0, -70.0},
                                   {20.0, -100.0, 14.0, -70.0},
@@ -187,6 +189,7 @@ TEST_F(Dialogue_Graphique, AgrandirEtZoomer) {
         tirer(x1, y1, x2, y2);
         ASSERT_TRUE(b->Etat().zoom);
         EXPECT_EQ(*b->Etat().zoom, (Zoom_Graphique{14, 20, 70, 100}));
+        EXPECT_FALSE(f->findChild<QPushButton*>(QStringLiteral("Cmd_Print_Leq1"))->isVisibleTo(f));
         zoom->click(); // quitte le zoom
     }
     tirer(14, -100, 14.9, -70); // trop étroite : la bulle seule change

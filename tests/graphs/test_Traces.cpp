@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTimeZone>
 #include <QtEndian>
@@ -156,7 +157,7 @@ TEST_F(Traces, HeuresDatesEtMinuits) {
 // séparent aux minuits), à 7,5 % du bas de l'échelle.
 TEST_F(Traces, DatesDuZoom) {
     for (auto [duree, a, b, attendu] :
-         {std::tuple{3, 17, 19, "18:16"},   // un seul jour
+         {std::tuple{3, 16, 19, "17.5:16"}, // un seul jour, le précédent touché en un point
           {3, 14, 26, "15:15|20:16|25:17"}, // trois jours, celui du milieu à son centre
           {1, 10, 30, "17:15|27:16"},       // avant midi du premier jour
           {7, 13, 15, "13.5:15|14.5:16"}}) {
@@ -209,6 +210,25 @@ TEST_F(Traces, FlecheEtGraphiqueEntier) {
     for (const Operation& o : fleche)
         EXPECT_EQ(o.couleur, Bleu);
 
+    // Zoomé : grille grise, niveau public vif sur deux pixels, courbe, flèche ; la date au
+    // milieu de la part entière vue (13 à 19), à 7,5 % du bas.
+    Etat_Graphique zoome{Serie_Leq::Leq1, 1, false, true, 1};
+    zoome.zoom = Zoom_Graphique{13.6, 19.5, 50, 90};
+    Surface_Enregistreuse z;
+    Dessiner_Graphique(z, zoome);
+    QMap<QString, int> traits;
+    QStringList dates;
+    for (const Operation& o : z.operations) {
+        if (o.genre == Genre::Ligne)
+            ++traits[Texte_Couleur(o.couleur) + u' ' + QString::number(o.largeur)];
+        else if (o.texte.contains(QStringLiteral(" / ")))
+            dates << Texte_Nombre(o.x1) + u' ' + Texte_Nombre(o.y1) + u' ' + o.texte;
+    }
+    EXPECT_EQ(traits,
+              (QMap<QString, int>{
+                  {"#A0A0A0 1", 37}, {"#00FF00 2", 1}, {"#FF0000 1", 3}, {"#0000FF 1", 4}}));
+    EXPECT_EQ(dates, QStringList{"16 -53 15 / 11 / 2008"});
+
     // Sans marque ou marque hors série : la courbe sans flèche ; durée inconnue : les axes
     // seuls ; période vide : rien du tout.
     for (auto [etat, rouges, axes] :
@@ -244,6 +264,7 @@ TEST_F(Traces, CommandesGraphiqueEtEvenements) {
     EXPECT_EQ(z.mid(0, 2), QStringList({"graphique Leq10", "echelle 14 -100 6 30"}));
     EXPECT_FALSE(z.contains(QStringLiteral("graphique Leq1")));
     EXPECT_EQ(outil(a + zoom + QStringList{"19.5", "-74"}).code, 1);
+    EXPECT_TRUE(Zoom_Selection(20, -70, 19, -75)); // une unité sur 5 dB tout juste : acceptée
 
     // L'image : --largeur pixels de large, la hauteur en proportion (en-tête PNG) ; une
     // largeur absurde n'écrit rien ; ni image ni opérations : ligne mal formée.
