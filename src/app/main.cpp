@@ -1,10 +1,12 @@
 #include "download/Ports_Serie.h"
+#include "platform/Images_Programme.h"
 #include "platform/Plateforme_Qt.h"
 #include "shell/Fenetres.h"
 #include "shell/Ligne_Commande.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <cstdio>
 
@@ -23,6 +25,20 @@ int main(int argc, char* argv[]) {
     if (options.aide) {
         std::fputs(qPrintable(Texte_Aide_Programme()), stdout);
         return 0;
+    }
+    if (options.verifier_images) {
+        // Sans écran : de quoi vérifier une installation.
+        QCoreApplication application(argc, argv);
+        const QString dossier = Dossier_Images();
+        QStringList manquantes;
+        for (const QString& nom : Images_Du_Programme())
+            if (dossier.isEmpty() || !QFileInfo::exists(dossier + u'/' + nom))
+                manquantes << nom;
+        std::printf("Images du programme : %s\n",
+                    qPrintable(dossier.isEmpty() ? QStringLiteral("introuvables") : dossier));
+        if (!manquantes.isEmpty())
+            std::printf("Il manque : %s\n", qPrintable(manquantes.join(QStringLiteral(", "))));
+        return manquantes.isEmpty() ? 0 : 1;
     }
 
     QApplication application(argc, argv);

@@ -2,11 +2,35 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
+QString Dossier_Images() {
+    // À côté du programme (construction, copie portable), sinon là où l'installation les
+    // met (/usr/share/lqm-analyser/Images).
+    const QDir programme(QCoreApplication::applicationDirPath());
+    for (const QString& chemin :
+         {programme.filePath(QStringLiteral("Images")),
+          programme.filePath(QStringLiteral(LQM_DONNEES_DEPUIS_BIN "/Images"))})
+        if (QFileInfo(chemin).isDir())
+            return QDir::cleanPath(chemin);
+    return {};
+}
+
+QStringList Images_Du_Programme() {
+    return {QStringLiteral("Exit.jpg"),           QStringLiteral("LQM 70-4 Rack.bmp"),
+            QStringLiteral("Logo Tarvo.bmp"),     QStringLiteral("New Graphique.bmp"),
+            QStringLiteral("New Tableau.bmp"),    QStringLiteral("No Zoom Leq 1.bmp"),
+            QStringLiteral("No Zoom Leq 10.bmp"), QStringLiteral("Ok.bmp"),
+            QStringLiteral("Print.bmp"),          QStringLiteral("Zoom Leq 1.bmp"),
+            QStringLiteral("Zoom Leq 10.bmp")};
+}
+
 QPixmap Image_Programme(const QString& nom) {
-    return QPixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/Images/") + nom);
+    static const QString dossier = Dossier_Images();
+    return QPixmap(dossier + u'/' + nom);
 }
 
 void Image_Bouton(QAbstractButton* bouton, const QString& nom) {

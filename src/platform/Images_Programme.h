@@ -2,13 +2,19 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QWidget;
 
-// Image lue dans le dossier Images à côté du programme ; image nulle si elle manque.
+// Le dossier Images : à côté du programme, sinon celui de l'installation ; "" sans l'un
+// ni l'autre.
+QString Dossier_Images();
+// Les images que les fenêtres demandent.
+QStringList Images_Du_Programme();
+// Image lue dans le dossier Images ; image nulle si elle manque.
 QPixmap Image_Programme(const QString& nom);
 
 // Met l'image sur le bouton ; si elle manque, le bouton montre le texte de son info-bulle.

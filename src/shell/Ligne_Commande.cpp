@@ -70,11 +70,13 @@ Options_Programme Analyser_Options(const QStringList& arguments) {
     Options_Programme o;
     QCommandLineParser parseur;
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("CHEMIN"));
-    o.erreur = Lire_Ligne_Commande(parseur, {port}, arguments, 0);
+    const QCommandLineOption images(QStringLiteral("verifier-images"));
+    o.erreur = Lire_Ligne_Commande(parseur, {port, images}, arguments, 0);
     if (!o.erreur.isEmpty())
         return o;
     o.aide = parseur.isSet(QStringLiteral("help"));
     o.ports = parseur.values(port);
+    o.verifier_images = parseur.isSet(images);
     if (o.ports.contains(QString()))
         o.erreur = QStringLiteral("L'option --port attend le chemin d'un port série.");
     return o;
@@ -92,5 +94,7 @@ QString Texte_Aide_Programme() {
         "                  répétée : le premier chemin devient COM 1, le suivant COM 2,\n"
         "                  et ainsi de suite ; les ports série du système suivent\n"
         "                  (adaptateurs USB d'abord). Seize ports au plus.\n"
+        "  --verifier-images  dit où le programme trouve ses images et s'il en manque\n"
+        "                  (code 1), sans rien ouvrir.\n"
         "  -h, --help      affiche cette aide.\n");
 }

@@ -21,6 +21,7 @@ QString Lire_Ligne_Commande(QCommandLineParser& parseur, const QList<QCommandLin
 struct Options_Programme {
     QStringList ports;
     bool aide = false;
+    bool verifier_images = false;
     QString erreur; // non vide : la ligne de commande est refusée
 };
 

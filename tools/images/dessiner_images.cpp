@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -283,14 +284,65 @@ void rack(QPainter& p, int largeur, int hauteur) {
                QStringLiteral("TARVO  Nova"));
 }
 
+// L'icône du programme : un écran bleu, une courbe de niveaux rouge sur une grille, le
+// seuil en vert. Fond transparent, dessinée à chaque taille pour rester nette.
+QImage icone(int cote) {
+    QImage image(cote, cote, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double u = cote / 64.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Bleu);
+    p.drawRoundedRect(QRectF(2 * u, 6 * u, 60 * u, 52 * u), 8 * u, 8 * u);
+    p.setBrush(Qt::white);
+    const QRectF ecran(7 * u, 11 * u, 50 * u, 42 * u);
+    p.drawRoundedRect(ecran, 3 * u, 3 * u);
+    if (cote >= 32) {
+        p.setPen(QPen(QColor(200, 200, 200), std::max(1.0, u * 0.6)));
+        for (int k = 1; k < 4; ++k)
+            p.drawLine(QPointF(ecran.left(), ecran.top() + k * ecran.height() / 4),
+                       QPointF(ecran.right(), ecran.top() + k * ecran.height() / 4));
+    }
+    p.setPen(QPen(Vert, std::max(1.0, 2 * u)));
+    p.drawLine(QPointF(ecran.left() + u, 24 * u), QPointF(ecran.right() - u, 24 * u));
+    const double niveaux[] = {44, 42, 38, 30, 20, 18, 26, 34, 40, 44};
+    QPainterPath courbe;
+    for (int i = 0; i < 10; ++i) {
+        const QPointF point(ecran.left() + 2 * u + i * 5.1 * u, niveaux[i] * u);
+        if (i == 0)
+            courbe.moveTo(point);
+        else
+            courbe.lineTo(point);
+    }
+    p.setPen(QPen(Rouge, std::max(1.5, 3 * u), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(courbe);
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "Utilisation : lqm-dessiner-images DOSSIER\n");
+    if (argc != 2 && !(argc == 3 && std::strcmp(argv[1], "--icones") == 0)) {
+        std::fprintf(stderr, "Utilisation : lqm-dessiner-images DOSSIER\n"
+                             "              lqm-dessiner-images --icones DOSSIER\n");
         return 2;
+    }
+    if (argc == 3) {
+        // Les icônes du menu des bureaux : lqm-analyser-TAILLE.png.
+        const QDir dossier(QString::fromLocal8Bit(argv[2]));
+        for (int cote : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString chemin =
+                dossier.filePath(QStringLiteral("lqm-analyser-%1.png").arg(cote));
+            if (!icone(cote).save(chemin)) {
+                std::fprintf(stderr, "Impossible d'écrire %s\n", qPrintable(chemin));
+                return 1;
+            }
+        }
+        return 0;
     }
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
     struct Image {
