@@ -73,10 +73,10 @@ QStringList Lignes_Rapport(const Contenu_Rapport& r) {
     const Statistiques& s = r.stats;
     const Donnees_Periode& d = r.donnees;
     QStringList l;
-    l << QStringLiteral("Réglages en vigueur :  ") + r.analyse + QStringLiteral("   ") + r.source;
+    l << QStringLiteral("Réglages de l'appareil (bloc de configuration) :  ") + r.analyse + QStringLiteral("   ") + r.source;
     if (!r.pondere_a)
-        l << QStringLiteral("Attention : l'analyse n'est pas pondérée A ; la limite réglementaire "
-                            "porte sur un niveau pondéré A (dB(A)).");
+        l << QStringLiteral("Attention : l'analyse n'est pas pondérée A ;")
+          << QStringLiteral("la limite réglementaire porte sur un niveau pondéré A (dB(A)).");
     l << QStringLiteral("Limite du Leq sur 15 minutes glissantes : ") + db(s.limite) << QString();
     if (d.leq1.empty()) {
         l << QStringLiteral("Aucune valeur Leq1 relevée pour cette période !!!");
@@ -96,15 +96,17 @@ QStringList Lignes_Rapport(const Contenu_Rapport& r) {
     l << QStringLiteral("Résumé par jour :");
     for (const auto& [numero, j] : jours) {
         const auto leq = Moyenne_Energetique(j.niveaux);
+        // Deux lignes par jour : la page imprimée n'en coupe aucune.
         l << QStringLiteral("   ") + Texte_Date(numero * 1440) + QStringLiteral(" :  ") +
                  entier(static_cast<std::int64_t>(j.niveaux.size())) +
                  QStringLiteral(" min mesurées, ") + entier(j.manquantes) +
                  QStringLiteral(" manquantes ;  Leq ") +
                  db(leq ? std::optional(Arrondi_Dixieme(*leq)) : leq) +
                  QStringLiteral(" ;  Leq1 maxi ") +
-                 db(*std::max_element(j.niveaux.begin(), j.niveaux.end())) +
-                 QStringLiteral(" ;  Leq 15 min maxi ") + db(j.max_leq15) + QStringLiteral(" ;  ") +
-                 entier(j.au_dessus) + QStringLiteral(" min au-dessus de la limite");
+                 db(*std::max_element(j.niveaux.begin(), j.niveaux.end()));
+        l << QStringLiteral("                  Leq 15 min maxi ") + db(j.max_leq15) +
+                 QStringLiteral(" ;  ") + entier(j.au_dessus) +
+                 QStringLiteral(" min au-dessus de la limite");
     }
     l << QString() << QStringLiteral("Statistiques de la période :");
     l << QStringLiteral("   Minutes mesurées : ") + entier(s.minutes_mesurees) +

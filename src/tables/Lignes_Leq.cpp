@@ -184,7 +184,13 @@ std::vector<QStringList> Intervalles_Leq() {
     std::vector<QStringList> lignes;
     for (bool leq10 : {false, true})
         parcourir(leq10 ? M.Tab_Leq10 : M.Tab_Leq1, leq10 ? M.Nb_Leq10 : M.Nb_Leq1, leq10,
-                  [&](int, const Instant& debut, const Instant& fin, const std::int16_t* l) {
+                  [&](int, Instant debut, const Instant& fin, const std::int16_t* l) {
+                      // Le tableau date de son jour de fin l'intervalle de 23 h. 50 à minuit ;
+                      // un tableur le veut à son jour de début, pour le ranger.
+                      const int d = debut.heure * 60 + debut.minute;
+                      const int f = fin.heure * 60 + fin.minute;
+                      if (debut.meme_jour(fin) && d > f)
+                          debut = moins_minutes(fin, f + 1440 - d);
                       lignes.push_back(
                           {deux_chiffres(debut.jour) + u'/' + deux_chiffres(debut.mois) + u'/' +
                                QString::number(debut.annee),

@@ -47,6 +47,19 @@ TEST(Statistiques, ValeursFaitesALaMain) {
 
     s = Calculer_Statistiques(minutes({40, 130, 50, 120, 60, 110, 70, 100, 80, 90}), 102);
     EXPECT_EQ(std::tuple(*s.l10, *s.l50, *s.l90), std::tuple(130, 90, 50));
+    EXPECT_EQ(*Niveau_Depasse({1, 2, 3, 4, 5, 6, 7}, 50), 4); // rang 3,5 : le 4e
+    // La nuit entre deux jours de mesures n'est pas un trou.
+    EXPECT_TRUE(
+        Trous({{Minute_De(2008, 3, 7, 23, 0), 90}, {Minute_De(2008, 3, 8, 8, 0), 90}}, {}).empty());
+    // Seize minutes à 110 : deux quarts d'heure au-dessus, un seul dépassement, le maximum à
+    // sa première minute ; la limite atteinte n'est pas dépassée ; niveaux publics atteints.
+    d = minutes(std::vector<int>(16, 110));
+    d.niveaux_publics = {110, 111, 0};
+    s = Calculer_Statistiques(d, 102);
+    EXPECT_EQ(s.depassements.size(), 1u);
+    EXPECT_EQ(s.max_leq15->minute, Minute_De(2008, 3, 7, 20, 14));
+    EXPECT_EQ(s.minutes_niveaux_publics, (std::array<std::int64_t, 3>{16, 0, 16}));
+    EXPECT_EQ(Calculer_Statistiques(d, 110).minutes_au_dessus, 0);
     s = Calculer_Statistiques({}, 102);
     EXPECT_TRUE(!s.leq && !s.l50 && s.leq15.empty() && s.trous.empty());
 }
@@ -76,21 +89,41 @@ TEST(Statistiques, RapportCsvEtPdf) {
     EXPECT_EQ(quinzieme[0], QStringLiteral("08/03/2008"));
     EXPECT_TRUE(quinzieme[3].contains(QRegularExpression(QStringLiteral("^\\d+,\\d$"))));
     EXPECT_TRUE(lignes[1].endsWith(u';')); // la première minute : pas de quart d'heure
+    // Sans Leq 15 min : les 14 premières minutes du jour et de chaque reprise après ses deux trous.
+    EXPECT_EQ(std::count_if(lignes.begin() + 1, lignes.end(),
+                            [](const QString& l) { return l.endsWith(u';'); }),
+              3 * 14);
+    EXPECT_TRUE(lignes.contains(QRegularExpression(QStringLiteral("^08/03/2008;12:29;\\d+;$"))));
 
     QProcess texte;
     texte.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     texte.waitForFinished(30000);
-    EXPECT_TRUE(texte.readAllStandardOutput().contains("Rapport réglementaire du"));
+    const QByteArray imprime = texte.readAllStandardOutput();
+    EXPECT_TRUE(imprime.contains("Rapport réglementaire du"));
+    EXPECT_TRUE(imprime.contains("min au-dessus de la limite")); // aucune ligne coupée
+    EXPECT_EQ(
+        outil({"rapport", g.chemin, "--du", "08/03/2008", "--au", "08/03/2008", "--limite", "nan"})
+            .code,
+        2);
 
     const QString leq = g.dossier.filePath(QStringLiteral("t.csv"));
     ASSERT_EQ(
-        outil({"exporter", g.chemin, "--du", "08/03/2008", "--au", "08/03/2008", "--sortie", leq})
+        outil({"exporter", g.chemin, "--du", "08/03/2008", "--au", "09/03/2008", "--sortie", leq})
             .code,
         0);
     QFile t(leq);
     ASSERT_TRUE(t.open(QIODevice::ReadOnly));
-    const QStringList champs = QString::fromUtf8(t.readAll().mid(3)).split(u'\n')[1].split(u';');
-    EXPECT_EQ(champs.size(), 5);
+    const QByteArray tableau = t.readAll();
+    EXPECT_EQ(QString::fromUtf8(tableau.mid(3)).split(u'\n')[1].split(u';').size(), 5);
+    // Le Leq10 de 23 h 50 à minuit, au jour de son début.
+    EXPECT_TRUE(tableau.contains("\r\n08/03/2008;23:50;00:00;Leq10;"));
+    ASSERT_EQ(outil({"exporter", g.chemin, "--du", "08/03/2008", "--au", "08/03/2008", "--sortie",
+                     leq, "--evenements"})
+                  .code,
+              0);
+    t.close();
+    ASSERT_TRUE(t.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(t.readAll().contains("\r\n08/03/2008;11:50;Accès menu\r\n"));
 }
 
 } // namespace

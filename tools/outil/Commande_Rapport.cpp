@@ -42,7 +42,7 @@ int Commande_Rapport(const QStringList& arguments) {
     if (parseur.isSet(limite)) {
         bool ok = false;
         valeur_limite = QString(parseur.value(limite)).replace(u',', u'.').toDouble(&ok);
-        if (!ok || valeur_limite < 30 || valeur_limite > 140)
+        if (!ok || !(valeur_limite >= 30 && valeur_limite <= 140)) // « nan » aussi
             return Usage(
                 QStringLiteral("L'option --limite attend un niveau de 30 à 140 dB : « %1 » "
                                "ne convient pas.")
