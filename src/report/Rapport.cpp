@@ -73,7 +73,8 @@ QStringList Lignes_Rapport(const Contenu_Rapport& r) {
     const Statistiques& s = r.stats;
     const Donnees_Periode& d = r.donnees;
     QStringList l;
-    l << QStringLiteral("Réglages de l'appareil (bloc de configuration) :  ") + r.analyse + QStringLiteral("   ") + r.source;
+    l << QStringLiteral("Réglages de l'appareil (bloc de configuration) :")
+      << QStringLiteral("   ") + r.analyse + QStringLiteral("   ") + r.source;
     if (!r.pondere_a)
         l << QStringLiteral("Attention : l'analyse n'est pas pondérée A ;")
           << QStringLiteral("la limite réglementaire porte sur un niveau pondéré A (dB(A)).");
