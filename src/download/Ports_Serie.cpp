@@ -1,7 +1,12 @@
 #include "download/Ports_Serie.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 struct Etat {
@@ -10,6 +15,7 @@ struct Etat {
     QStringList ports; // indice 0 = COM 1
     bool actualise = false;
     std::function<QStringList()> source;
+    std::function<bool(const QString&)> droits_refuses;
 };
 Etat& etat() {
     static Etat e;
@@ -99,6 +105,33 @@ void Actualiser() {
     while (e.ports.size() > Nombre)
         e.ports.removeLast();
     e.actualise = true;
+}
+
+bool Droits_Manquants(int numero) {
+    const QString chemin = Systeme(numero);
+    if (chemin.isEmpty())
+        return false;
+    if (etat().droits_refuses)
+        return etat().droits_refuses(chemin);
+#ifdef Q_OS_UNIX
+    return QFileInfo::exists(chemin) &&
+           ::access(chemin.toLocal8Bit().constData(), R_OK | W_OK) != 0;
+#else
+    return false;
+#endif
+}
+
+void Definir_Controle_Droits(std::function<bool(const QString& chemin)> refuse) {
+    etat().droits_refuses = std::move(refuse);
+}
+
+QString Texte_Droits_Manquants(const QString& chemin) {
+    const QString compte = qEnvironmentVariable("USER", QStringLiteral("VOTRE_NOM"));
+    return QStringLiteral("Ce compte n'a pas le droit d'utiliser le port série %1.\n"
+                          "Pour le lui donner, tapez dans un terminal :\n"
+                          "    sudo usermod -aG dialout %2\n"
+                          "puis fermez la session et reconnectez-vous.")
+        .arg(chemin, compte);
 }
 
 QString Systeme(int numero) {

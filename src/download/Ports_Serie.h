@@ -23,6 +23,15 @@ void Actualiser();
 // Le port du système pour le numéro n (1 à 16), "" s'il n'y en a pas.
 QString Systeme(int numero);
 
+// Vrai quand le port du numéro n existe mais que ce compte n'a pas le droit de l'ouvrir
+// (sous Linux : le compte n'est pas dans le groupe dialout).
+bool Droits_Manquants(int numero);
+// Les tests remplacent le contrôle des droits (root passe outre les droits des fichiers).
+void Definir_Controle_Droits(std::function<bool(const QString& chemin)> refuse);
+// Ce qu'on dit à l'utilisateur d'un port qu'il n'a pas le droit d'ouvrir, avec la commande
+// qui répare.
+QString Texte_Droits_Manquants(const QString& chemin);
+
 // Tri « naturel » : ttyUSB2 avant ttyUSB10.
 bool Avant_Naturel(const QString& a, const QString& b);
 

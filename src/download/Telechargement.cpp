@@ -3,6 +3,7 @@
 #include "download/Classement.h"
 #include "download/Decodage.h"
 #include "download/Liaison_Serie.h"
+#include "download/Ports_Serie.h"
 #include "download/Progression.h"
 #include "platform/Plateforme.h"
 #include "shell/Etat_Principal.h"
@@ -44,10 +45,14 @@ bool demander() {
     auto& M = Magasin();
     for (;;) {
         if (!liaison().Ouvrir(M.Num_Port, Reglages_Telechargement, Taille_Tampon_Entree)) {
-            plateforme().Message(QStringLiteral("Impossible d'ouvrir le port COM %1. Vérifiez "
-                                                "qu'aucun autre logiciel ne l'utilise !!!")
-                                     .arg(M.Num_Port),
-                                 QStringLiteral("Erreur de transmission"), Icone::Critique);
+            // Un port refusé faute de droits se répare : on dit comment.
+            plateforme().Message(
+                Ports_Serie::Droits_Manquants(M.Num_Port)
+                    ? Ports_Serie::Texte_Droits_Manquants(Ports_Serie::Systeme(M.Num_Port))
+                    : QStringLiteral("Impossible d'ouvrir le port COM %1. Vérifiez qu'aucun autre "
+                                     "logiciel ne l'utilise !!!")
+                          .arg(M.Num_Port),
+                QStringLiteral("Erreur de transmission"), Icone::Critique);
             M.Compteur_Essais = Essais_Port_Indisponible;
             M.Abandon = true;
             return false;

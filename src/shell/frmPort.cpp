@@ -55,7 +55,10 @@ void frmPort::Form_Load() {
     Ports_Serie::Actualiser();
     for (int n = 1; n <= 16; ++n) {
         const QString systeme = Ports_Serie::Systeme(n);
-        Option_COM[n]->setToolTip(systeme.isEmpty() ? QStringLiteral("Aucun port série") : systeme);
+        Option_COM[n]->setToolTip(systeme.isEmpty() ? QStringLiteral("Aucun port série")
+                                  : Ports_Serie::Droits_Manquants(n)
+                                      ? Ports_Serie::Texte_Droits_Manquants(systeme)
+                                      : systeme);
     }
     const Ports_Disponibles disponibles = Sonder_Ports();
     M.Ind_k = 17;

@@ -170,4 +170,21 @@ TEST_F(Telechargement_Test, AnnulerPendantLeDecodageOuALaFinDuDernierTriNeCharge
     }
 }
 
+// Un port que ce compte n'a pas le droit d'ouvrir : le message dit la commande qui répare ;
+// un port absent garde le message ordinaire.
+TEST_F(Telechargement_Test, PortSansLesDroits) {
+    Ports_Serie::Definir_Chemins({QStringLiteral("/dev/lqm-absent")});
+    Magasin().Num_Port = 1;
+    for (bool refuse : {false, true}) {
+        Ports_Serie::Definir_Controle_Droits([refuse](const QString&) { return refuse; });
+        Telechargement();
+        ASSERT_EQ(plateforme.messages.size(), refuse ? 2u : 1u);
+        EXPECT_EQ(
+            plateforme.messages.back().texte.contains(QStringLiteral("sudo usermod -aG dialout")),
+            refuse);
+        EXPECT_EQ(Magasin().Compteur_Essais, Essais_Port_Indisponible);
+    }
+    Ports_Serie::Definir_Controle_Droits(nullptr);
+}
+
 } // namespace

@@ -75,6 +75,12 @@ TEST_F(Dialogue_Port, UnPortAbsentOuTenuParUnAutreProgrammeEstGrise) {
     // Libéré, le port redevient disponible au sondage suivant.
     ouvrir({chemins[0], chemins[1]}, 1);
     EXPECT_TRUE(com(2)->isEnabled());
+    // Un port refusé faute de droits : sa bulle dit la commande qui répare.
+    Ports_Serie::Definir_Controle_Droits([&](const QString& c) { return c == chemins[1]; });
+    ouvrir({chemins[0], chemins[1]}, 1);
+    Ports_Serie::Definir_Controle_Droits(nullptr);
+    EXPECT_TRUE(com(2)->toolTip().contains(QStringLiteral("usermod -aG dialout")));
+    EXPECT_FALSE(com(1)->toolTip().contains(QStringLiteral("dialout")));
 }
 
 } // namespace
