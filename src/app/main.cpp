@@ -56,6 +56,9 @@ int main(int argc, char* argv[]) {
 
     auto& registre = Fenetres::instance();
     plateforme_qt.Definir_Parent(registre.Charger(Id_Fenetre::frmMain));
+    if (!options.fichier.isEmpty())
+        if (auto* principale = registre.Instance<frmMain>(Id_Fenetre::frmMain))
+            principale->Ouvrir_Fichier(options.fichier);
 
     const int code = QApplication::exec();
     Installer_Plateforme(nullptr);

@@ -71,12 +71,14 @@ Options_Programme Analyser_Options(const QStringList& arguments) {
     QCommandLineParser parseur;
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("CHEMIN"));
     const QCommandLineOption images(QStringLiteral("verifier-images"));
-    o.erreur = Lire_Ligne_Commande(parseur, {port, images}, arguments, 0);
+    o.erreur = Lire_Ligne_Commande(parseur, {port, images}, arguments, 1);
     if (!o.erreur.isEmpty())
         return o;
     o.aide = parseur.isSet(QStringLiteral("help"));
     o.ports = parseur.values(port);
     o.verifier_images = parseur.isSet(images);
+    if (!parseur.positionalArguments().isEmpty())
+        o.fichier = parseur.positionalArguments().constFirst();
     if (o.ports.contains(QString()))
         o.erreur = QStringLiteral("L'option --port attend le chemin d'un port série.");
     return o;
@@ -84,9 +86,10 @@ Options_Programme Analyser_Options(const QStringList& arguments) {
 
 QString Texte_Aide_Programme() {
     return QStringLiteral(
-        "Utilisation : lqm-analyser [--port CHEMIN]...\n"
+        "Utilisation : lqm-analyser [--port CHEMIN]... [FICHIER.lqm]\n"
         "\n"
         "TARVO Analyser : analyse des données enregistrées par le LQM 70-4 Nova.\n"
+        "Avec un FICHIER.lqm, le programme le charge et ouvre le tableau Leq sur lui.\n"
         "\n"
         "Options :\n"
         "  --port CHEMIN   donne un port série au programme (par exemple /dev/ttyUSB0,\n"

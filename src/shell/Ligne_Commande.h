@@ -22,7 +22,8 @@ struct Options_Programme {
     QStringList ports;
     bool aide = false;
     bool verifier_images = false;
-    QString erreur; // non vide : la ligne de commande est refusée
+    QString fichier; // un .lqm à ouvrir au lancement
+    QString erreur;  // non vide : la ligne de commande est refusée
 };
 
 // « arguments » sans le nom du programme.

@@ -146,6 +146,12 @@ void frmData_Type::Cmd_Search_Click() {
     }
 }
 
+void frmData_Type::Choisir_Fichier(const QString& chemin) {
+    Option_New_Save->setChecked(true);
+    Magasin().Nom_Fichier = chemin;
+    Text_Save_Data->setText(QFileInfo(chemin).fileName());
+}
+
 void frmData_Type::decharger() {
     Fenetres::instance().Decharger(Id_Fenetre::frmData_Type);
 }

@@ -22,6 +22,8 @@ public:
     void Option_Last_Data_Click();
     void Option_New_Save_Click();
     void Cmd_Search_Click();
+    // « Données sauvegardées » avec ce fichier déjà choisi (un .lqm ouvert depuis le bureau).
+    void Choisir_Fichier(const QString& chemin);
     void Cmd_Ok_Click();
     void Cmd_Annuler_Click();
 

@@ -1,5 +1,7 @@
 #include "shell/frmMain.h"
 
+#include "shell/frmData_Type.h"
+
 #include "download/frmWait.h"
 #include "platform/Apparence.h"
 #include "platform/Plateforme.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QTimer>
@@ -175,6 +178,16 @@ void frmMain::mnuParametres_Click() {
 }
 void frmMain::mnuRapport_Click() {
     ouvrir_vue(Vue::Rapport, true, false);
+}
+
+void frmMain::Ouvrir_Fichier(const QString& chemin) {
+    QString c = QFileInfo(chemin).absoluteFilePath();
+    // Un fichier refusé a déjà eu son message ; le programme reste comme au lancement.
+    if (!Charger_Fichier(c))
+        return;
+    mnuTab_Leq_Click();
+    if (auto* dialogue = Fenetres::instance().Instance<frmData_Type>(Id_Fenetre::frmData_Type))
+        dialogue->Choisir_Fichier(c);
 }
 
 void frmMain::mnuAbout_Click() {

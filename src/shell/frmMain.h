@@ -27,6 +27,9 @@ public:
     void mnuEvenements_Click();
     void mnuParametres_Click();
     void mnuRapport_Click();
+    // Un fichier donné au lancement (ce que fait le gestionnaire de fichiers) : chargé comme
+    // « Données sauvegardées », puis le dialogue de source du tableau Leq s'ouvre avec lui.
+    void Ouvrir_Fichier(const QString& chemin);
     void mnuAbout_Click();
     void mnuQuitter_Click();
     void Timer_Wait_Timer();

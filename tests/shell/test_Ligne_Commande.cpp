@@ -9,6 +9,7 @@ TEST(Ligne_Commande, PortsRepetesDansLOrdreEtAide) {
     EXPECT_TRUE(o.erreur.isEmpty() && o.aide);
     EXPECT_EQ(o.ports, (QStringList{"/dev/pts/3", "/dev/ttyUSB0"}));
     EXPECT_FALSE(Analyser_Options({}).aide);
+    EXPECT_EQ(Analyser_Options({"a.lqm", "--port", "p"}).fichier, QStringLiteral("a.lqm"));
 }
 
 // La première faute de la ligne, nommée en français.
@@ -22,7 +23,7 @@ TEST(Ligne_Commande, ErreursDUsage) {
         {{"--port", "p", "--vite", "--port"}, "Option inconnue : --vite"},
         {{"-x", "--port"}, "Option inconnue : -x"},
         {{"--help=oui"}, "L'option --help ne prend pas de valeur."},
-        {{"--port", "p", "fichier"}, "Argument inattendu : fichier"},
+        {{"--port", "p", "a.lqm", "b.lqm"}, "Argument inattendu : b.lqm"},
     };
     for (const auto& c : cas)
         EXPECT_EQ(Analyser_Options(c.arguments).erreur, QString::fromUtf8(c.erreur))

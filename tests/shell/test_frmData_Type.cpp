@@ -1,6 +1,9 @@
 #include "support/Environnement_Ihm.h"
+#include "support/Outil.h"
 
 #include "shell/Etat_Principal.h"
+#include "shell/Fenetres.h"
+#include "shell/frmMain.h"
 #include "store/Declarations.h"
 
 #include <QAction>
@@ -57,6 +60,24 @@ TEST_F(Dialogue_Donnees, UnFichierRefuseNOuvrePasLaVueSurLesDonneesDAvant) {
     EXPECT_TRUE(Magasin().Donnees_Chargees);
     EXPECT_FALSE(chargee("frmInTableau") || chargee("frmData_Type"));
     EXPECT_EQ(plateforme_test.messages.size(), 1u);
+}
+
+// Un .lqm donné au lancement : chargé, puis le dialogue du tableau Leq l'a déjà choisi et
+// Ok mène à la période ; un fichier refusé n'a que son message.
+TEST_F(Dialogue_Donnees, UnFichierDonneAuLancement) {
+    Fichier_Genere g;
+    ASSERT_TRUE(g.ecrit);
+    principale()->Ouvrir_Fichier(g.chemin);
+    ASSERT_TRUE(chargee("frmData_Type") && Magasin().Donnees_Chargees);
+    EXPECT_TRUE(option("Option_New_Save")->isChecked());
+    EXPECT_EQ(controle<QLineEdit>("Text_Save_Data")->text(), QStringLiteral("g.lqm"));
+    bouton("Cmd_Ok")->click();
+    vider_evenements();
+    EXPECT_TRUE(visible("frmInTableau") && plateforme_test.messages.empty());
+    Fenetres::instance().Decharger(Id_Fenetre::frmInTableau);
+    principale()->Ouvrir_Fichier(QStringLiteral("/donnees/absent.lqm"));
+    EXPECT_EQ(plateforme_test.messages.size(), 1u);
+    EXPECT_FALSE(chargee("frmData_Type"));
 }
 
 TEST_F(Dialogue_Donnees, UneOptionGriseeNeRepondPasAuDoubleClic) {
