@@ -319,6 +319,30 @@ std::optional<Zoom_Graphique> Zoom_Selection(double xd, double yd, double xf, do
                           Arrondi_Dixieme(std::abs(yf))};
 }
 
+Passage_Zoom Basculer_Zoom(Etat_Graphique& etat) {
+    etat.marque_otee = false;
+    if (!etat.agrandi) {
+        etat.agrandi = true;
+        return Passage_Zoom::Agrandir;
+    }
+    if (etat.zoom) {
+        etat.zoom.reset();
+        return Passage_Zoom::Quitter_Zoom;
+    }
+    etat.agrandi = false;
+    return Passage_Zoom::Revenir;
+}
+
+bool Marquer_Valeur(Etat_Graphique& etat, std::int32_t valeur, std::int32_t nb) {
+    // Période vide : les comptes sont ceux d'une période précédente.
+    if (etat.vide || nb < 2)
+        return false;
+    etat.marque_otee = valeur == 0;
+    if (valeur != 0)
+        etat.index_marque = valeur;
+    return true;
+}
+
 Echelle_Graphique Echelle_Etat(const Etat_Graphique& etat) {
     if (etat.agrandi && etat.zoom) {
         const Zoom_Graphique& z = *etat.zoom;

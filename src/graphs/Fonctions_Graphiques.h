@@ -86,6 +86,15 @@ struct Etat_Graphique {
 };
 void Dessiner_Graphique(Surface_Dessin& s, const Etat_Graphique& etat);
 
+// Le bouton d'agrandissement : normal → agrandi, zoomé → agrandi, agrandi → normal. Rend le
+// passage fait ; tout nouvel état remontre la flèche de la valeur marquée.
+enum class Passage_Zoom { Agrandir, Quitter_Zoom, Revenir };
+Passage_Zoom Basculer_Zoom(Etat_Graphique& etat);
+// Un clic sur la ligne « valeur » d'une liste (Valeur_De_Ligne, 0 pour une ligne vide) d'une
+// série de « nb » lignes (Nb_Leq1, Nb_Leq10) : la flèche va à la valeur ; une ligne vide
+// l'ôte et garde la valeur marquée ; sans valeur dans la série, rien. Vrai si l'état change.
+bool Marquer_Valeur(Etat_Graphique& etat, std::int32_t valeur, std::int32_t nb);
+
 // L'échelle d'une boîte dans cet état : ce que Dessiner_Graphique pose, et ce qui traduit
 // la souris en coordonnées du graphique.
 struct Echelle_Graphique {

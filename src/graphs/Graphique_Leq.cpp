@@ -12,11 +12,6 @@
 
 namespace {
 
-QString jour_en_lettres(const QString& jour, const QString& mois, const QString& annee) {
-    return Nom_Jour(jour + u'/' + mois + u'/' + annee) + u' ' + jour + u' ' +
-           Nom_Mois(Valeur_Entiere(mois)) + u' ' + annee;
-}
-
 Liste_Affichee aucune_valeur(const QString& message) {
     return {{QString(), QString(), message}, 12, true};
 }
@@ -58,9 +53,9 @@ Contenu_Graphique_Leq Graphique_Leq() {
     c.Label_Entete =
         QStringLiteral("LQM 70-4 Nova - Version : 3.0 - Numéro de série : ") + M.Num_Serie;
     c.Label_Date = QStringLiteral("Graphique Leq du  ") +
-                   jour_en_lettres(M.Jour_Debut, M.Mois_Debut, M.Annee_Debut) +
+                   Jour_En_Lettres(M.Jour_Debut, M.Mois_Debut, M.Annee_Debut) +
                    QStringLiteral(" à 12 h. au  ") +
-                   jour_en_lettres(M.Jour_Fin, M.Mois_Fin, M.Annee_Fin) +
+                   Jour_En_Lettres(M.Jour_Fin, M.Mois_Fin, M.Annee_Fin) +
                    QStringLiteral(" à 12 h.");
 
     Recherche_Periode_Graph();

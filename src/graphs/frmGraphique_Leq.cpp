@@ -199,17 +199,11 @@ void frmGraphique_Leq::List_Leq10_Click(int ligne) {
 
 void frmGraphique_Leq::Clic_Liste(Vue_Serie& vue, int ligne) {
     const auto& M = Magasin();
-    // Sans valeur dans la période, les comptes sont ceux d'une période précédente.
-    if (vue.Graphique->Etat().vide || (&vue == &Leq1 ? M.Nb_Leq1 : M.Nb_Leq10) < 2)
-        return;
     const QStringList lignes = static_cast<QStringListModel*>(vue.Liste->model())->stringList();
     Etat_Graphique etat = vue.Graphique->Etat();
-    const std::int32_t valeur = Valeur_De_Ligne(lignes, ligne);
-    // Une ligne vide ôte la flèche ; la valeur marquée reste.
-    etat.marque_otee = valeur == 0;
-    if (valeur != 0)
-        etat.index_marque = valeur;
-    vue.Graphique->Changer_Etat(etat);
+    if (Marquer_Valeur(etat, Valeur_De_Ligne(lignes, ligne),
+                       &vue == &Leq1 ? M.Nb_Leq1 : M.Nb_Leq10))
+        vue.Graphique->Changer_Etat(etat);
 }
 
 void frmGraphique_Leq::Cmd_Zoom_Leq1_Click() {
@@ -222,24 +216,23 @@ void frmGraphique_Leq::Cmd_Zoom_Leq10_Click() {
 
 void frmGraphique_Leq::Clic_Zoom(Vue_Serie& vue) {
     Etat_Graphique etat = vue.Graphique->Etat();
-    // Tout nouvel état remontre la flèche de la valeur marquée.
-    etat.marque_otee = false;
-    if (!etat.agrandi) {
-        etat.agrandi = true;
+    switch (Basculer_Zoom(etat)) {
+    case Passage_Zoom::Agrandir:
         Disposer(vue, true);
         vue.Cmd_Zoom->setToolTip(vue.bulle_agrandi);
         Image_Bouton(vue.Cmd_Zoom, vue.image_retour);
         vue.Cmd_Print->show();
-    } else if (etat.zoom) {
-        etat.zoom.reset();
+        break;
+    case Passage_Zoom::Quitter_Zoom:
         vue.Cmd_Zoom->setToolTip(vue.bulle_apres_zoom);
         vue.Cmd_Print->show();
-    } else {
-        etat.agrandi = false;
+        break;
+    case Passage_Zoom::Revenir:
         Disposer(vue, false);
         vue.Cmd_Zoom->setToolTip(vue.bulle_normale);
         Image_Bouton(vue.Cmd_Zoom, vue.image_zoom);
         vue.Cmd_Print->hide();
+        break;
     }
     vue.Graphique->Changer_Etat(etat);
     Placer_Boutons(vue);

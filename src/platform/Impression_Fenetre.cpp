@@ -56,8 +56,5 @@ bool Imprimer_Fenetre(Imprimante& imprimante, QWidget* fenetre) {
         peintre.scale(echelle, echelle);
         peintre.drawPicture(0, 0, image);
     });
-    if (imprimante.Terminer())
-        return true;
-    Signaler_Echec_Impression();
-    return false;
+    return Terminer_Impression(imprimante);
 }

@@ -76,10 +76,13 @@ void Installer_Plateforme(Plateforme* p) {
     installee() = p;
 }
 
-void Signaler_Echec_Impression() {
+bool Terminer_Impression(Imprimante& imprimante) {
+    if (imprimante.Terminer())
+        return true;
     plateforme().Message(QStringLiteral("L'impression n'a pas pu se faire : l'imprimante, ou le "
                                         "fichier PDF choisi, a refusé le document !!!"),
                          QStringLiteral("Impression impossible !!!"), Icone::Exclamation);
+    return false;
 }
 
 std::function<void()> Evenements_Espaces() {

@@ -60,8 +60,9 @@ public:
 // (sans fenêtre) répond : messages ignorés, dialogues annulés.
 Plateforme& plateforme();
 
-// Le message d'une impression que l'imprimante (ou le fichier PDF) a refusée.
-void Signaler_Echec_Impression();
+// Termine le document ; si l'imprimante (ou le fichier PDF) le refuse, le dit dans un
+// message. Vrai quand tout est imprimé.
+bool Terminer_Impression(Imprimante& imprimante);
 void Installer_Plateforme(Plateforme* p);
 
 inline void DoEvents() {

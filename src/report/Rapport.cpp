@@ -32,9 +32,6 @@ QString intervalle(Minute debut, Minute fin) {
     return QStringLiteral("du ") + moment(debut) + QStringLiteral(" au ") + moment(fin) +
            QStringLiteral(" (") + entier(fin - debut + 1) + QStringLiteral(" min)");
 }
-Minute jour(Minute m) {
-    return (m >= 0 ? m : m - 1439) / 1440;
-}
 
 // Le résumé d'un jour de mesures.
 struct Jour {
@@ -86,11 +83,11 @@ QStringList Lignes_Rapport(const Contenu_Rapport& r) {
 
     std::map<Minute, Jour> jours;
     for (const Valeur_Leq& v : d.leq1)
-        jours[jour(v.minute)].niveaux.push_back(v.niveau);
+        jours[Jour_De(v.minute)].niveaux.push_back(v.niveau);
     for (const Trou& t : s.trous)
-        jours[jour(t.debut)].manquantes += t.minutes();
+        jours[Jour_De(t.debut)].manquantes += t.minutes();
     for (const Leq15& q : s.leq15) {
-        Jour& j = jours[jour(q.minute)];
+        Jour& j = jours[Jour_De(q.minute)];
         j.max_leq15 = std::max(j.max_leq15.value_or(q.niveau), q.niveau);
         j.au_dessus += q.niveau > s.limite;
     }

@@ -14,10 +14,6 @@ namespace {
 constexpr std::int64_t Minutes_Par_Jour = 1440;
 const std::int64_t Jour_2000 = QDate(2000, 1, 1).toJulianDay();
 
-std::int64_t jour_de(Minute m) {
-    return m >= 0 ? m / Minutes_Par_Jour : -((-m + Minutes_Par_Jour - 1) / Minutes_Par_Jour);
-}
-
 std::optional<Minute> minute_ligne(const std::int16_t* l) {
     const QDate date(2000 + l[5], l[4], l[2]);
     if (!date.isValid() || l[1] < 0 || l[1] > 23 || l[0] < 0 || l[0] > 59)
@@ -45,12 +41,16 @@ Minute Minute_De(int annee, int mois, int jour, int heure, int minute) {
            minute;
 }
 
+std::int64_t Jour_De(Minute m) {
+    return m >= 0 ? m / Minutes_Par_Jour : -((-m + Minutes_Par_Jour - 1) / Minutes_Par_Jour);
+}
+
 QString Texte_Date(Minute m) {
-    return QDate::fromJulianDay(Jour_2000 + jour_de(m)).toString(QStringLiteral("dd/MM/yyyy"));
+    return QDate::fromJulianDay(Jour_2000 + Jour_De(m)).toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 QString Texte_Heure(Minute m) {
-    const std::int64_t dans_jour = m - jour_de(m) * Minutes_Par_Jour;
+    const std::int64_t dans_jour = m - Jour_De(m) * Minutes_Par_Jour;
     return QStringLiteral("%1:%2")
         .arg(dans_jour / 60, 2, 10, QLatin1Char('0'))
         .arg(dans_jour % 60, 2, 10, QLatin1Char('0'));
@@ -102,7 +102,7 @@ std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<M
         const Minute avant = leq1[i - 1].minute, apres = leq1[i].minute;
         // Chaque jour se compte de sa première à sa dernière minute enregistrée : la nuit
         // entre deux jours de mesures n'est pas un trou.
-        if (apres - avant <= 1 || jour_de(avant) != jour_de(apres))
+        if (apres - avant <= 1 || Jour_De(avant) != Jour_De(apres))
             continue;
         Trou t{avant + 1, apres - 1};
         t.coupure = std::any_of(coupures.begin(), coupures.end(),

@@ -18,6 +18,8 @@ using Minute = std::int64_t;
 Minute Minute_De(int annee, int mois, int jour, int heure, int minute);
 // « 07/03/2008 » et « 05:04 » d'une minute.
 QString Texte_Date(Minute m);
+// Le jour d'une minute, en jours depuis le 1er janvier 2000.
+std::int64_t Jour_De(Minute m);
 QString Texte_Heure(Minute m);
 
 struct Valeur_Leq {

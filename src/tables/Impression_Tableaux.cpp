@@ -95,8 +95,5 @@ bool Imprimer_Pages(Imprimante& imprimante, const std::vector<Page_Imprimee>& pa
         for (const Texte_Imprime& t : pages[p])
             imprimante.Texte(t.x, t.y, t.texte);
     }
-    if (imprimante.Terminer())
-        return true;
-    Signaler_Echec_Impression();
-    return false;
+    return Terminer_Impression(imprimante);
 }

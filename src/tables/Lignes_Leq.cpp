@@ -202,15 +202,16 @@ std::vector<QStringList> Intervalles_Leq() {
     return lignes;
 }
 
+QString Jour_En_Lettres(const QString& jour, const QString& mois, const QString& annee) {
+    return Nom_Jour(jour + u'/' + mois + u'/' + annee) + u' ' + jour + u' ' +
+           Nom_Mois(Valeur_Entiere(mois)) + u' ' + annee;
+}
+
 QString Texte_Periode() {
     const auto& M = Magasin();
-    auto jour = [](const QString& j, const QString& m, const QString& a) {
-        return Nom_Jour(j + u'/' + m + u'/' + a) + u' ' + j + u' ' + Nom_Mois(Valeur_Entiere(m)) +
-               u' ' + a;
-    };
-    QString texte = jour(M.Jour_Debut, M.Mois_Debut, M.Annee_Debut);
+    QString texte = Jour_En_Lettres(M.Jour_Debut, M.Mois_Debut, M.Annee_Debut);
     if (!Periode_D_Un_Jour())
-        texte += QStringLiteral(" au ") + jour(M.Jour_Fin, M.Mois_Fin, M.Annee_Fin);
+        texte += QStringLiteral(" au ") + Jour_En_Lettres(M.Jour_Fin, M.Mois_Fin, M.Annee_Fin);
     return texte;
 }
 

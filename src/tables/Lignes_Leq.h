@@ -27,6 +27,8 @@ void Liste_Leq10(QStringList& lignes);
 // genre, niveau (l'export CSV du tableau).
 std::vector<QStringList> Intervalles_Leq();
 
+// Un jour des textes de la période en lettres : « Mercredi 05  Mars   2008 ».
+QString Jour_En_Lettres(const QString& jour, const QString& mois, const QString& annee);
 // La période choisie en toutes lettres : « Mercredi 05  Mars   2008 », suivie de
 // « au ... » quand elle dure plus d'un jour. Sert aux en-têtes des deux tableaux.
 QString Texte_Periode();
