@@ -1,3 +1,4 @@
+#include "archive/Archivage.h"
 #include "download/Ports_Serie.h"
 #include "platform/Images_Programme.h"
 #include "platform/Plateforme_Qt.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
             principale->Ouvrir_Fichier(options.fichier);
 
     const int code = QApplication::exec();
+    Attendre_Archivage(); // un téléchargement à moitié archivé serait perdu pour l'archive
     Installer_Plateforme(nullptr);
     registre.Tout_Detruire();
     return code;

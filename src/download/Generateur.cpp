@@ -36,7 +36,11 @@ Octets horodatage(const QDateTime& t, int genre) {
 }
 
 // Niveau d'une salle de concert : soirées fortes, journées calmes, nuits silencieuses.
-int niveau(const QDateTime& t, Hasard& h) {
+int niveau(const QDateTime& t, Hasard& suite, const Options_Generateur& options) {
+    // Tiré de l'instant lui-même : deux téléchargements qui se recouvrent s'accordent.
+    Hasard instant(options.graine * 2654435761u ^
+                   static_cast<std::uint32_t>(t.toSecsSinceEpoch() / 60));
+    Hasard& h = options.niveaux_par_instant ? instant : suite;
     const int heure = t.time().hour();
     int base;
     if (heure >= 22 || heure < 2)
@@ -73,12 +77,12 @@ QByteArray Generer_Image(const Options_Generateur& options) {
     t = t.addSecs(-60LL * (t.time().minute() % 10));
     std::vector<int> derniers;
     while (static_cast<int>(leq.size()) < Nb_Lignes_Leq) {
-        const int n = niveau(t, h);
+        const int n = niveau(t, h, options);
         if (t.time().minute() % 10 == 0) {
             // Le Leq10 suit le Leq1 de la même minute dans la mémoire.
             int somme = n;
             for (int i = 0; i < 9; ++i)
-                somme += niveau(t.addSecs(-60LL * (i + 1)), h);
+                somme += niveau(t.addSecs(-60LL * (i + 1)), h, options);
             Octets o = horodatage(t, 10);
             ecrire_niveau(o, somme / 10);
             leq.push_back(o);

@@ -14,6 +14,10 @@ struct Options_Generateur {
     std::uint32_t graine = 1;
     // Heure du dernier enregistrement.
     QDateTime fin = QDateTime(QDate(2008, 3, 12), QTime(10, 0));
+    // Les niveaux tirés de leur instant (et de la graine) plutôt que de la suite : des
+    // téléchargements successifs du même appareil donnent les mêmes niveaux aux mêmes
+    // minutes.
+    bool niveaux_par_instant = false;
 };
 
 QByteArray Generer_Image(const Options_Generateur& options = {});

@@ -2,6 +2,7 @@
 
 #include "parameters/Parametres.h"
 #include "report/Csv.h"
+#include "shell/Calendrier.h"
 #include "store/Declarations.h"
 #include "tables/Lignes_Leq.h"
 #include "tables/Periode.h"
@@ -42,19 +43,45 @@ struct Jour {
 
 } // namespace
 
-Contenu_Rapport Rapport_Du_Magasin(double limite) {
-    const auto& M = Magasin();
+Contenu_Rapport Rapport_De(const Tableau<Nb_Elements_Config>& C, const QString& numero_serie,
+                           const QString& periode, Donnees_Periode donnees, double limite) {
     Contenu_Rapport r;
-    r.numero_serie = Texte_Numero_Serie();
-    r.periode = Texte_Periode();
-    const auto& C = M.Tab_Config;
+    r.numero_serie = Texte_Numero_Serie(numero_serie);
+    r.periode = periode;
     r.analyse = Texte_Analyse(C(7));
     r.source = Texte_Source(C(8));
     r.pondere_a = (C(7) & 12) == 12;
+    r.donnees = std::move(donnees);
+    r.stats = Calculer_Statistiques(r.donnees, limite);
+    return r;
+}
+
+Contenu_Rapport Rapport_Du_Magasin(double limite) {
+    const auto& M = Magasin();
+    Calcul_Num_Serie();
     Recherche_Periode_Leq(Nb_Lignes_Leq);
     Extraction_Periode();
-    r.donnees = Donnees_Du_Magasin();
-    r.stats = Calculer_Statistiques(r.donnees, limite);
+    return Rapport_De(M.Tab_Config, M.Num_Serie, Texte_Periode(), Donnees_Du_Magasin(), limite);
+}
+
+namespace {
+std::optional<Contenu_Rapport>& rapport_prepare() {
+    static std::optional<Contenu_Rapport> r;
+    return r;
+}
+} // namespace
+
+void Preparer_Rapport(Contenu_Rapport rapport) {
+    rapport_prepare() = std::move(rapport);
+}
+
+Contenu_Rapport Rapport_A_Montrer(double limite) {
+    auto& prepare = rapport_prepare();
+    if (!prepare)
+        return Rapport_Du_Magasin(limite);
+    Contenu_Rapport r = std::move(*prepare);
+    prepare.reset();
+    Changer_Limite(r, limite);
     return r;
 }
 

@@ -4,6 +4,7 @@
 // statistiques, dépassements de la limite et trous de l'enregistrement.
 
 #include "report/Statistiques.h"
+#include "store/Declarations.h"
 #include "tables/Impression_Tableaux.h"
 
 #include <QByteArray>
@@ -21,8 +22,17 @@ struct Contenu_Rapport {
     Statistiques stats;
 };
 
+// Le rapport d'une période dont on a les séries, avec le bloc de configuration qui les
+// accompagne (l'archive lit ainsi des mois entiers).
+Contenu_Rapport Rapport_De(const Tableau<Nb_Elements_Config>& config, const QString& numero_serie,
+                           const QString& periode, Donnees_Periode donnees, double limite);
 // Cherche la période choisie (jours entiers) dans le magasin, l'extrait et calcule.
 Contenu_Rapport Rapport_Du_Magasin(double limite);
+// Un rapport déjà lu (dans l'archive) que la fenêtre du rapport montrera à sa prochaine
+// ouverture, au lieu de celui de la période du magasin.
+void Preparer_Rapport(Contenu_Rapport rapport);
+// Le rapport préparé s'il y en a un (il est alors consommé), sinon celui du magasin.
+Contenu_Rapport Rapport_A_Montrer(double limite);
 // Recalcule pour une autre limite, sans relire le magasin.
 void Changer_Limite(Contenu_Rapport& rapport, double limite);
 

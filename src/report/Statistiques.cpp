@@ -72,10 +72,15 @@ Donnees_Periode Donnees_Du_Magasin() {
         if (m && Texte_Evenement(l, Vocabulaire::Tableau) == QStringLiteral("Coupure Alimentation"))
             d.coupures.push_back(*m);
     }
-    const auto& C = M.Tab_Config;
-    for (int k = 0; k < 3; ++k)
-        d.niveaux_publics[k] = C(2177 + 2 * k) * 100 + C(2178 + 2 * k);
+    d.niveaux_publics = Niveaux_Publics(M.Tab_Config);
     return d;
+}
+
+std::array<int, 3> Niveaux_Publics(const Tableau<Nb_Elements_Config>& C) {
+    std::array<int, 3> n{};
+    for (int k = 0; k < 3; ++k)
+        n[k] = C(2177 + 2 * k) * 100 + C(2178 + 2 * k);
+    return n;
 }
 
 std::optional<double> Moyenne_Energetique(const std::vector<int>& niveaux) {

@@ -5,6 +5,7 @@
 // période ; Donnees_Du_Magasin les tire du magasin.
 
 #include "platform/Nombres.h"
+#include "store/Declarations.h"
 
 #include <QString>
 #include <array>
@@ -37,6 +38,8 @@ struct Donnees_Periode {
 // jours de la période et les niveaux publics en vigueur. Les lignes dont la date n'existe
 // pas sont laissées de côté.
 Donnees_Periode Donnees_Du_Magasin();
+// Les trois niveaux publics d'un bloc de configuration.
+std::array<int, 3> Niveaux_Publics(const Tableau<Nb_Elements_Config>& config);
 
 // Moyenne énergétique : 10·log10 de la moyenne des 10^(L/10) ; rien sans valeur.
 std::optional<double> Moyenne_Energetique(const std::vector<int>& niveaux);

@@ -93,7 +93,7 @@ void frmRapport::Form_Load() {
     Fermer_Fenetres();
     Drapeaux().Ouvert_frmRapport = true;
     Deplacer_Origine();
-    rapport_ = Rapport_Du_Magasin(Txt_Limite->value());
+    rapport_ = Rapport_A_Montrer(Txt_Limite->value());
     Label_Serial_Number->setText(rapport_.numero_serie);
     Label_Entete->setText(Titre_Rapport(rapport_));
     Label_Avertissement->setVisible(!rapport_.pondere_a);

@@ -1,5 +1,6 @@
 #include "shell/Fenetres.h"
 
+#include "archive/frmArchive.h"
 #include "download/frmWait.h"
 #include "graphs/frmGraphique_Leq.h"
 #include "graphs/frmInGraphique_v5.h"
@@ -59,6 +60,8 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
         return new frmAbout;
     case Id_Fenetre::frmRapport:
         return new frmRapport;
+    case Id_Fenetre::frmArchive:
+        return new frmArchive;
     }
     return nullptr;
 }

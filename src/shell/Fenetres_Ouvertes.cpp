@@ -37,6 +37,8 @@ const char* Nom_Fenetre(Id_Fenetre id) {
         return "frmParametres_v4";
     case Id_Fenetre::frmRapport:
         return "frmRapport";
+    case Id_Fenetre::frmArchive:
+        return "frmArchive";
     case Id_Fenetre::frmStart:
         return "frmStart";
     case Id_Fenetre::frmAbout:
@@ -75,6 +77,8 @@ bool* Drapeau_De(Id_Fenetre id) {
         return &d.Ouvert_frmParametres_v4;
     case Id_Fenetre::frmRapport:
         return &d.Ouvert_frmRapport;
+    case Id_Fenetre::frmArchive:
+        return &d.Ouvert_frmArchive;
     case Id_Fenetre::frmMain:
     case Id_Fenetre::frmStart:
     case Id_Fenetre::frmAbout:

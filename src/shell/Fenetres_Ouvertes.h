@@ -19,12 +19,13 @@ enum class Id_Fenetre {
     frmStart,
     frmAbout,
     frmRapport,
+    frmArchive,
 };
-inline constexpr int Nb_Fenetres = 14;
+inline constexpr int Nb_Fenetres = 15;
 
 const char* Nom_Fenetre(Id_Fenetre id);
 
-// Drapeaux « fenêtre ouverte » des onze fenêtres suivies. Chaque fenêtre lève le sien
+// Drapeaux « fenêtre ouverte » des douze fenêtres suivies. Chaque fenêtre lève le sien
 // dans son chargement et le baisse dans son déchargement.
 struct Drapeaux_Ouverture {
     bool Ouvert_frmPort = false;
@@ -38,6 +39,7 @@ struct Drapeaux_Ouverture {
     bool Ouvert_frmTableau_Leq_V5 = false;
     bool Ouvert_frmParametres_v4 = false;
     bool Ouvert_frmRapport = false;
+    bool Ouvert_frmArchive = false;
 };
 
 Drapeaux_Ouverture& Drapeaux();
@@ -46,7 +48,7 @@ Drapeaux_Ouverture& Drapeaux();
 bool* Drapeau_De(Id_Fenetre id);
 
 // Ordre dans lequel Fermer_Fenetres examine les drapeaux.
-inline constexpr std::array<Id_Fenetre, 11> Ordre_Fermeture = {
+inline constexpr std::array<Id_Fenetre, 12> Ordre_Fermeture = {
     Id_Fenetre::frmPort,
     Id_Fenetre::frmData_Type,
     Id_Fenetre::frmGraphique_Leq,
@@ -58,6 +60,7 @@ inline constexpr std::array<Id_Fenetre, 11> Ordre_Fermeture = {
     Id_Fenetre::frmTableau_Leq_V5,
     Id_Fenetre::frmParametres_v4,
     Id_Fenetre::frmRapport,
+    Id_Fenetre::frmArchive,
 };
 
 // Le registre des fenêtres installe ici les routines qui déchargent et ouvrent une

@@ -18,6 +18,11 @@ inline QString Fichier(int num_port) {
         return base + QStringLiteral("  |  Pas de port de COM.") + fichier;
     return base + QStringLiteral("  |  Port de com. : COM ") + QString::number(num_port) + fichier;
 }
+// Après un chargement depuis l'archive.
+inline QString Archive(int num_port, const QString& numero_serie) {
+    return (num_port == 0 ? Base + QStringLiteral("  |  Pas de port de COM.") : Port(num_port)) +
+           QStringLiteral("  |  Données archivées de l'appareil ") + numero_serie;
+}
 } // namespace Legende
 
 // Noms des vues, tels que les menus les écrivent dans Type_Affichage.

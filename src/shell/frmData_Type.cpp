@@ -1,5 +1,6 @@
 #include "shell/frmData_Type.h"
 
+#include "archive/Archivage.h"
 #include "download/Telechargement.h"
 #include "platform/Apparence.h"
 #include "platform/Plateforme.h"
@@ -182,6 +183,7 @@ void frmData_Type::Cmd_Ok_Click() {
         const Issue_Telechargement issue = Issue_Du_Telechargement(M.Abandon, M.Compteur_Essais);
         if (issue == Issue_Telechargement::Reussite) {
             Calcul_Num_Serie();
+            Archiver_Magasin(QStringLiteral("COM ") + QString::number(M.Num_Port));
             ouvrir_vue_demandee();
             decharger_moi();
             return;
@@ -207,8 +209,10 @@ void frmData_Type::Cmd_Ok_Click() {
         }
         QString chemin = M.Nom_Fichier;
         // Un fichier refusé laisse les données d'avant : la vue ne s'ouvre pas pour autant.
-        if (Charger_Fichier(chemin))
+        if (Charger_Fichier(chemin)) {
+            Archiver_Magasin(chemin);
             ouvrir_vue_demandee();
+        }
         decharger();
     } else {
         decharger();

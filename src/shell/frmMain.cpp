@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "archive/Archivage.h"
 #include "shell/frmData_Type.h"
 
 #include "download/frmWait.h"
@@ -54,6 +55,16 @@ frmMain::frmMain() {
     menu_analyse_->addSeparator()->setObjectName(QStringLiteral("sep_rapport"));
     menu_analyse_->addAction(
         entree("mnuRapport", QStringLiteral("Rapport réglementaire"), &frmMain::mnuRapport_Click));
+    menu_analyse_->addSeparator()->setObjectName(QStringLiteral("sep_archive"));
+    QAction* archiver =
+        entree("mnuArchiver", QStringLiteral("Archiver les données"), &frmMain::mnuArchiver_Click);
+    archiver->setCheckable(true);
+    archiver->setChecked(Lire_Reglages_Archive().actif);
+    archiver->setToolTip(QStringLiteral("Chaque téléchargement et chaque fichier chargé "
+                                        "s'ajoutent à l'archive de leur appareil"));
+    menu_analyse_->addAction(archiver);
+    menu_analyse_->addAction(
+        entree("mnuArchive", QStringLiteral("Données archivées..."), &frmMain::mnuArchive_Click));
     barre->addMenu(menu_analyse_);
 
     barre->addAction(entree("sep5", QStringLiteral("|"), nullptr));
@@ -178,6 +189,17 @@ void frmMain::mnuParametres_Click() {
 }
 void frmMain::mnuRapport_Click() {
     ouvrir_vue(Vue::Rapport, true, false);
+}
+
+void frmMain::mnuArchiver_Click() {
+    Reglages_Archive reglages = Lire_Reglages_Archive();
+    if (auto* a = findChild<QAction*>(QStringLiteral("mnuArchiver")))
+        reglages.actif = a->isChecked();
+    Ecrire_Reglages_Archive(reglages);
+}
+
+void frmMain::mnuArchive_Click() {
+    Fenetres::instance().Ouvrir(Id_Fenetre::frmArchive);
 }
 
 void frmMain::Ouvrir_Fichier(const QString& chemin) {

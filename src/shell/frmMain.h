@@ -27,6 +27,10 @@ public:
     void mnuEvenements_Click();
     void mnuParametres_Click();
     void mnuRapport_Click();
+    // « Archiver les données » (coché : chaque téléchargement et fichier chargé s'ajoutent
+    // à l'archive) et « Données archivées... ».
+    void mnuArchiver_Click();
+    void mnuArchive_Click();
     // Un fichier donné au lancement (ce que fait le gestionnaire de fichiers) : chargé comme
     // « Données sauvegardées », puis le dialogue de source du tableau Leq s'ouvre avec lui.
     void Ouvrir_Fichier(const QString& chemin);

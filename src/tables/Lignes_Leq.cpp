@@ -207,6 +207,12 @@ QString Jour_En_Lettres(const QString& jour, const QString& mois, const QString&
            Nom_Mois(Valeur_Entiere(mois)) + u' ' + annee;
 }
 
+QString Jour_En_Lettres(const QDate& date) {
+    return Jour_En_Lettres(QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0')),
+                           QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0')),
+                           QString::number(date.year()));
+}
+
 QString Texte_Periode() {
     const auto& M = Magasin();
     QString texte = Jour_En_Lettres(M.Jour_Debut, M.Mois_Debut, M.Annee_Debut);
@@ -215,10 +221,13 @@ QString Texte_Periode() {
     return texte;
 }
 
+QString Texte_Numero_Serie(const QString& numero) {
+    return QStringLiteral("LQM 70-4 Nova - Version : 3.0-B - Numéro de Série : ") + numero;
+}
+
 QString Texte_Numero_Serie() {
     Calcul_Num_Serie();
-    return QStringLiteral("LQM 70-4 Nova - Version : 3.0-B - Numéro de Série : ") +
-           Magasin().Num_Serie;
+    return Texte_Numero_Serie(Magasin().Num_Serie);
 }
 
 Contenu_Tableau_Leq Tableau_Leq() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -29,11 +30,13 @@ std::vector<QStringList> Intervalles_Leq();
 
 // Un jour des textes de la période en lettres : « Mercredi 05  Mars   2008 ».
 QString Jour_En_Lettres(const QString& jour, const QString& mois, const QString& annee);
+QString Jour_En_Lettres(const QDate& date);
 // La période choisie en toutes lettres : « Mercredi 05  Mars   2008 », suivie de
 // « au ... » quand elle dure plus d'un jour. Sert aux en-têtes des deux tableaux.
 QString Texte_Periode();
 // « LQM 70-4 Nova - Version : 3.0-B - Numéro de Série : ... », Num_Serie recalculé.
 QString Texte_Numero_Serie();
+QString Texte_Numero_Serie(const QString& numero);
 
 // Tout ce que montre le tableau des valeurs Leq pour la période choisie ; la fenêtre ne
 // fait que le recopier. Cherche la période dans Tab_Leq et l'extrait (Index_Debut,

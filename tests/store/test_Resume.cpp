@@ -87,9 +87,15 @@ TEST(Outil, TelechargerCoupeOuInterrompuAvecLeSimulateur) {
     QTemporaryDir dossier;
     QString fichier = dossier.filePath(QStringLiteral("telecharge.lqm"));
     Simulateur simulateur({"--rapide"});
-    const Resultat_Outil reussi = outil({"telecharger", fichier, "--port", simulateur.chemin()});
+    const QString base = dossier.filePath(QStringLiteral("archive.sqlite"));
+    const Resultat_Outil reussi = outil(
+        {"telecharger", fichier, "--port", simulateur.chemin(), "--archiver", "--base", base});
     EXPECT_EQ(reussi.code, 0) << reussi.erreur.toStdString();
     EXPECT_TRUE(reussi.erreur.contains(QStringLiteral("100 %")));
+    EXPECT_TRUE(reussi.erreur.contains(QStringLiteral("appareil 7041235987 : 8")))
+        << reussi.erreur.toStdString();
+    EXPECT_TRUE(
+        outil({"archive", "--base", base}).sortie.contains(QStringLiteral("Appareil 7041235987")));
     EXPECT_TRUE(outil({"resume", fichier})
                     .sortie.startsWith(QStringLiteral("Numéro de série : 7041235987\n")));
     fichier = dossier.filePath(QStringLiteral("rien.lqm"));

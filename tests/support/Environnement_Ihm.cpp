@@ -1,5 +1,6 @@
 #include "support/Environnement_Ihm.h"
 
+#include "archive/Archivage.h"
 #include "download/Liaison_Serie.h"
 #include "download/Ports_Serie.h"
 #include "platform/Travail_Long.h"
@@ -17,6 +18,8 @@
 
 void Environnement_Ihm::SetUp() {
     Magasin().reinitialiser();
+    // Les fichiers que chargent les tests ne s'archivent que là où un test le demande.
+    Ecrire_Reglages_Archive({false, QString()});
     Drapeaux() = Drapeaux_Ouverture{};
     Reinitialiser_Etat_Principal();
     Travail_Long::Reinitialiser();
@@ -30,6 +33,7 @@ void Environnement_Ihm::SetUp() {
 }
 
 void Environnement_Ihm::TearDown() {
+    Attendre_Archivage();
     Fenetres::instance().Tout_Detruire();
     for (int i = 0; i < Nb_Fenetres; ++i)
         Fenetres::instance().Definir_Fabrique(static_cast<Id_Fenetre>(i), nullptr);

@@ -21,8 +21,9 @@ int Usage(const QString& message, const QString& aide) {
 }
 
 int Lire_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& options,
-                  const QStringList& arguments, const QString& aide, const QString& sans_fichier) {
-    const QString erreur = Lire_Ligne_Commande(parseur, options, arguments, 1);
+                  const QStringList& arguments, const QString& aide, const QString& sans_fichier,
+                  int max_fichiers) {
+    const QString erreur = Lire_Ligne_Commande(parseur, options, arguments, max_fichiers);
     if (!erreur.isEmpty())
         return Usage(erreur, aide);
     if (parseur.isSet(QStringLiteral("help"))) {
@@ -40,15 +41,8 @@ int Lire_Periode_Et_Fichier(const QStringList& arguments, const QString& aide,
     return Lire_Periode_Et_Fichier(parseur, {}, arguments, aide, sans_fichier);
 }
 
-int Lire_Periode_Et_Fichier(QCommandLineParser& parseur, QList<QCommandLineOption> options_commande,
-                            const QStringList& arguments, const QString& aide,
-                            const QString& sans_fichier) {
-    const QCommandLineOption du(QStringLiteral("du"), QString(), QStringLiteral("JJ/MM/AAAA"));
-    const QCommandLineOption au(QStringLiteral("au"), QString(), QStringLiteral("JJ/MM/AAAA"));
-    options_commande << du << au;
-    const int code = Lire_Commande(parseur, options_commande, arguments, aide, sans_fichier);
-    if (code >= 0)
-        return code;
+int Lire_Dates(const QCommandLineParser& parseur, const QCommandLineOption& du,
+               const QCommandLineOption& au, const QString& aide, QDate& debut, QDate& fin) {
     std::optional<QDate> dates[2];
     const QCommandLineOption* options[2] = {&du, &au};
     for (int i = 0; i < 2; ++i) {
@@ -66,11 +60,28 @@ int Lire_Periode_Et_Fichier(QCommandLineParser& parseur, QList<QCommandLineOptio
         Erreur(Texte_Dates_Incoherentes + u'\n');
         return 1;
     }
+    debut = *dates[0];
+    fin = *dates[1];
+    return -1;
+}
+
+int Lire_Periode_Et_Fichier(QCommandLineParser& parseur, QList<QCommandLineOption> options_commande,
+                            const QStringList& arguments, const QString& aide,
+                            const QString& sans_fichier) {
+    const QCommandLineOption du(QStringLiteral("du"), QString(), QStringLiteral("JJ/MM/AAAA"));
+    const QCommandLineOption au(QStringLiteral("au"), QString(), QStringLiteral("JJ/MM/AAAA"));
+    options_commande << du << au;
+    const int code = Lire_Commande(parseur, options_commande, arguments, aide, sans_fichier);
+    if (code >= 0)
+        return code;
+    QDate debut, fin;
+    if (const int code_dates = Lire_Dates(parseur, du, au, aide, debut, fin); code_dates >= 0)
+        return code_dates;
     QString chemin = parseur.positionalArguments().constFirst();
     if (!Charger_Fichier(chemin))
         return 1; // le chargement a déjà dit pourquoi, sur la sortie d'erreur
-    Ecrire_Debut_Periode(*dates[0]);
-    Ecrire_Fin_Periode(*dates[1]);
+    Ecrire_Debut_Periode(debut);
+    Ecrire_Fin_Periode(fin);
     return -1;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,8 @@ int Commande_Graphique(const QStringList& arguments);
 int Commande_Rapport(const QStringList& arguments);
 int Commande_Exporter(const QStringList& arguments);
 int Commande_Parametres(const QStringList& arguments);
+int Commande_Archiver(const QStringList& arguments);
+int Commande_Archive(const QStringList& arguments);
 
 void Sortie(const QString& texte);
 void Erreur(const QString& texte);
@@ -35,7 +38,18 @@ int Usage(const QString& message, const QString& aide);
 // continuer, sinon son code de sortie (0 après son aide, 2 après une erreur d'usage).
 // « sans_fichier » : le message quand le fichier manque.
 int Lire_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& options,
-                  const QStringList& arguments, const QString& aide, const QString& sans_fichier);
+                  const QStringList& arguments, const QString& aide, const QString& sans_fichier,
+                  int max_fichiers = 1);
+
+// Fusionne le magasin dans l'archive « base » (vide : celle des réglages) et dit le bilan sur
+// la sortie d'erreur ; rend le code de sortie.
+int Archiver_Telechargement(const QString& base, const QString& origine);
+
+// Lit les dates des options --du et --au déjà lues dans « parseur ». Rend -1 si la commande
+// peut continuer, sinon son code de sortie (2 pour une date absente ou qui n'existe pas, 1 pour
+// des dates dans le désordre).
+int Lire_Dates(const QCommandLineParser& parseur, const QCommandLineOption& du,
+               const QCommandLineOption& au, const QString& aide, QDate& debut, QDate& fin);
 
 // Lit « FICHIER.lqm --du JJ/MM/AAAA --au JJ/MM/AAAA » comme le dialogue des tableaux :
 // écrit la période, charge le fichier. Rend -1 si la commande peut continuer, sinon son code

@@ -2,6 +2,8 @@
 
 #include "Commande.h"
 
+#include "tables/Periode.h"
+
 #include "download/Decodage.h"
 #include "download/Generateur.h"
 #include "store/Declarations.h"
@@ -13,7 +15,7 @@
 namespace {
 
 const QString Aide =
-    QStringLiteral("Utilisation : lqm-outil generer FICHIER.lqm [--graine N]\n"
+    QStringLiteral("Utilisation : lqm-outil generer FICHIER.lqm [--graine N] [--fin JJ/MM/AAAA]\n"
                    "\n"
                    "Écrit un fichier d'exemple : environ cinq jours de mesures vraisemblables\n"
                    "fabriquées par le programme (même graine, même fichier). Un fichier existant\n"
@@ -21,6 +23,10 @@ const QString Aide =
                    "\n"
                    "Options :\n"
                    "  --graine N   d'autres données fabriquées (graine 1 par défaut).\n"
+                   "  --fin JJ/MM/AAAA  le jour du dernier enregistrement, à 10 h 00\n"
+                   "               (12/03/2008 par défaut). Les niveaux y dépendent de leur\n"
+                   "               instant : des fichiers de fins différentes se recouvrent\n"
+                   "               comme des téléchargements successifs du même appareil.\n"
                    "  -h, --help   affiche cette aide.\n");
 
 } // namespace
@@ -29,7 +35,8 @@ int Commande_Generer(const QStringList& arguments) {
     QCommandLineParser parseur;
     const QCommandLineOption graine(QStringLiteral("graine"), QString(), QStringLiteral("N"),
                                     QStringLiteral("1"));
-    const int code = Lire_Commande(parseur, {graine}, arguments, Aide,
+    const QCommandLineOption fin(QStringLiteral("fin"), QString(), QStringLiteral("JJ/MM/AAAA"));
+    const int code = Lire_Commande(parseur, {graine, fin}, arguments, Aide,
                                    QStringLiteral("La commande generer attend un fichier .lqm."));
     if (code >= 0)
         return code;
@@ -39,6 +46,16 @@ int Commande_Generer(const QStringList& arguments) {
     options.graine = parseur.value(graine).toUInt(&ok);
     if (!ok)
         return Usage(QStringLiteral("La graine doit être un entier positif."), Aide);
+    if (parseur.isSet(fin)) {
+        const std::optional<QDate> jour = Lire_Date(parseur.value(fin));
+        if (!jour || jour->year() < 2001 || jour->year() > 2098)
+            return Usage(QStringLiteral("L'option --fin attend une date JJ/MM/AAAA de 2001 à "
+                                        "2098 : « %1 » ne convient pas.")
+                             .arg(parseur.value(fin)),
+                         Aide);
+        options.fin.setDate(*jour);
+        options.niveaux_par_instant = true;
+    }
 
     const QByteArray image = Generer_Image(options);
     auto& M = Magasin();

@@ -2,6 +2,7 @@
 
 #include "Commande.h"
 
+#include "archive/Archivage.h"
 #include "download/Liaison_Serie.h"
 #include "download/Ports_Serie.h"
 #include "download/Progression.h"
@@ -17,7 +18,8 @@
 namespace {
 
 const QString Aide = QStringLiteral(
-    "Utilisation : lqm-outil telecharger --port CHEMIN FICHIER.lqm\n"
+    "Utilisation : lqm-outil telecharger --port CHEMIN [--archiver [--base CONNEXION]]\n"
+    "                                    FICHIER.lqm\n"
     "\n"
     "Télécharge la mémoire du LQM 70-4 Nova branché sur le port série CHEMIN\n"
     "(/dev/ttyUSB0, ou le pseudo-terminal de lqm-simulateur), la trie et l'enregistre\n"
@@ -27,6 +29,9 @@ const QString Aide = QStringLiteral(
     "\n"
     "Options :\n"
     "  --port CHEMIN   le port série de l'appareil (obligatoire).\n"
+    "  --archiver      ajoute aussi les données à l'archive de l'appareil (bilan sur la\n"
+    "                  sortie d'erreur ; le fichier est écrit même si l'archive échoue).\n"
+    "  --base CONNEXION l'archive (voir « lqm-outil archive --help »).\n"
     "  -h, --help      affiche cette aide.\n");
 
 // Sans fenêtre, personne ne peut annuler une réception muette : on l'arrête au bout de ce
@@ -66,8 +71,10 @@ int Commande_Telecharger(const QStringList& arguments) {
     // Option cachée, absente de l'aide : les tests raccourcissent ainsi le délai de silence.
     const QCommandLineOption delai(QStringLiteral("delai-silence"), QString(), QStringLiteral("MS"),
                                    QString::number(Delai_Silence_Ms));
+    const QCommandLineOption archiver(QStringLiteral("archiver"));
+    const QCommandLineOption base(QStringLiteral("base"), QString(), QStringLiteral("CONNEXION"));
     const int code =
-        Lire_Commande(parseur, {port, delai}, arguments, Aide,
+        Lire_Commande(parseur, {port, delai, archiver, base}, arguments, Aide,
                       QStringLiteral("La commande telecharger attend un fichier .lqm."));
     if (code >= 0)
         return code;
@@ -121,5 +128,9 @@ int Commande_Telecharger(const QStringList& arguments) {
         return 1;
     }
     Erreur(QStringLiteral("Données enregistrées dans %1\n").arg(chemin));
+    if (parseur.isSet(archiver))
+        return Archiver_Telechargement(parseur.isSet(base) ? parseur.value(base)
+                                                           : Lire_Reglages_Archive().connexion,
+                                       chemin_port);
     return 0;
 }

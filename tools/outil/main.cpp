@@ -35,6 +35,8 @@ const Commande Commandes[] = {
      Commande_Rapport},
     {"exporter", "écrit le tableau Leq (ou des événements) d'une période en CSV",
      Commande_Exporter},
+    {"archiver", "ajoute des fichiers .lqm à l'archive de leur appareil", Commande_Archiver},
+    {"archive", "les appareils de l'archive ; une période en .lqm ou en CSV", Commande_Archive},
 };
 
 QString aide() {

@@ -1,0 +1,85 @@
+#include "archive/Archive.h"
+#include "store/Declarations.h"
+#include "support/Telechargement_Genere.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Six mois d'un appareil : un téléchargement tous les cinq jours, du 12 mars au 8 septembre
+// 2008 (quelque 290 000 valeurs Leq), puis le téléchargement suivant, pas encore archivé.
+struct Archive_Six_Mois {
+    QTemporaryDir dossier;
+    QString chemin = dossier.filePath(QStringLiteral("six-mois.sqlite"));
+    QString numero;
+    std::unique_ptr<Contenu_Lqm> suivant;
+    Archive_Six_Mois() {
+        Archive a(chemin);
+        QDate jour(2008, 3, 12);
+        for (int i = 0; i < 37; ++i, jour = jour.addDays(5))
+            numero =
+                a.fusionner(*Telechargement_Genere(jour), QStringLiteral("COM 1")).numero_serie;
+        suivant = Telechargement_Genere(jour);
+    }
+};
+
+Archive_Six_Mois& archive() {
+    static Archive_Six_Mois a;
+    return a;
+}
+
+// Ouverture de l'archive et fusion d'un téléchargement complet (8192 valeurs Leq, dont un
+// cinquième déjà archivé), dans une copie fraîche de l'archive à chaque tour.
+void BM_Fusion_Telechargement_Archive_6_Mois(benchmark::State& state) {
+    auto& six = archive();
+    const QString copie = six.dossier.filePath(QStringLiteral("copie.sqlite"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(copie);
+        QFile::copy(six.chemin, copie);
+        state.ResumeTiming();
+        Archive a(copie);
+        const Bilan_Fusion b = a.fusionner(*six.suivant, QStringLiteral("COM 1"));
+        if (!b.reussie() || b.ajoutes < 7000)
+            state.SkipWithError("fusion incomplète");
+    }
+}
+BENCHMARK(BM_Fusion_Telechargement_Archive_6_Mois)->Unit(benchmark::kMillisecond);
+
+// Cinq jours au milieu des six mois, jusque dans le magasin.
+void BM_Chargement_5_Jours_Archive_6_Mois(benchmark::State& state) {
+    auto& six = archive();
+    Archive a(six.chemin);
+    a.ouvrir();
+    const auto contenu = std::make_unique<Contenu_Lqm>();
+    auto& M = Magasin();
+    for (auto _ : state) {
+        const auto c = a.charger(six.numero, QDate(2008, 6, 2), QDate(2008, 6, 6), *contenu);
+        if (!c || c->nb_leq < 7000)
+            state.SkipWithError("période incomplète");
+        M.Tab_Leq = contenu->Tab_Leq;
+        M.Tab_Evenements = contenu->Tab_Evenements;
+        M.Tab_Config = contenu->Tab_Config;
+        M.Tab_Parametres = contenu->Tab_Parametres;
+        benchmark::DoNotOptimize(M.Tab_Leq);
+    }
+}
+BENCHMARK(BM_Chargement_5_Jours_Archive_6_Mois)->Unit(benchmark::kMillisecond);
+
+// Le rapport réglementaire d'un mois (44 640 minutes) lu dans l'archive.
+void BM_Rapport_Mois_Archive_6_Mois(benchmark::State& state) {
+    auto& six = archive();
+    Archive a(six.chemin);
+    a.ouvrir();
+    for (auto _ : state) {
+        const auto r = a.rapport(six.numero, QDate(2008, 6, 1), QDate(2008, 6, 30), 102);
+        if (!r || r->donnees.leq1.size() < 40000)
+            state.SkipWithError("mois incomplet");
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_Rapport_Mois_Archive_6_Mois)->Unit(benchmark::kMillisecond);
+
+} // namespace

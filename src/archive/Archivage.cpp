@@ -1,0 +1,148 @@
+#include "archive/Archivage.h"
+
+#include "platform/Plateforme.h"
+#include "shell/Etat_Principal.h"
+#include "shell/Textes.h"
+#include "store/Declarations.h"
+#include "store/Fonction_Fichiers.h"
+#include "tables/Periode.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <memory>
+#include <thread>
+
+namespace {
+// Le programme et lqm-outil lisent les mêmes réglages, quel que soit leur nom d'application.
+const QString Organisation = QStringLiteral("lqm-analyser");
+const QString Application = QStringLiteral("lqm-analyser");
+const QString Cle_Active = QStringLiteral("archive/active");
+const QString Cle_Connexion = QStringLiteral("archive/base");
+} // namespace
+
+Reglages_Archive Lire_Reglages_Archive() {
+    const QSettings reglages(Organisation, Application);
+    return {reglages.value(Cle_Active, true).toBool(), reglages.value(Cle_Connexion).toString()};
+}
+
+void Ecrire_Reglages_Archive(const Reglages_Archive& r) {
+    QSettings reglages(Organisation, Application);
+    reglages.setValue(Cle_Active, r.actif);
+    reglages.setValue(Cle_Connexion, r.connexion);
+}
+
+QString Texte_Bilan(const Bilan_Fusion& b) {
+    return Texte_Compte(b.ajoutes, QStringLiteral("enregistrement ajouté"),
+                        QStringLiteral("enregistrements ajoutés")) +
+           QStringLiteral(", ") +
+           Texte_Compte(b.presents, QStringLiteral("déjà présent"),
+                        QStringLiteral("déjà présents")) +
+           QStringLiteral(", ") +
+           Texte_Compte(b.conflits, QStringLiteral("conflit"), QStringLiteral("conflits"));
+}
+
+namespace {
+
+// Une fusion à la fois, hors du fil de l'interface : une base lente (PostgreSQL au bout du
+// réseau) ne retarde pas l'affichage des données téléchargées.
+std::thread& fil_archivage() {
+    static std::thread fil;
+    return fil;
+}
+
+void signaler_bilan(const Bilan_Fusion& bilan) {
+    if (!bilan.reussie())
+        plateforme().Message(bilan.erreur + QStringLiteral("\n\nLes données restent affichables "
+                                                           "et peuvent être enregistrées."),
+                             QStringLiteral("Archivage impossible"), Icone::Exclamation);
+    else if (bilan.conflits > 0)
+        plateforme().Message(
+            QStringLiteral("%1 valeurs reçues diffèrent de celles de l'archive pour les mêmes "
+                           "instants : l'archive garde les premières.\n(%2)")
+                .arg(bilan.conflits)
+                .arg(Texte_Bilan(bilan)),
+            QStringLiteral("Archive de l'appareil %1").arg(bilan.numero_serie), Icone::Exclamation);
+}
+
+} // namespace
+
+void Archiver_Magasin(const QString& origine) {
+    const Reglages_Archive reglages = Lire_Reglages_Archive();
+    if (!reglages.actif)
+        return;
+    Attendre_Archivage(); // dans l'ordre des téléchargements
+    std::shared_ptr<const Contenu_Lqm> contenu = Copie_Contenu(Magasin());
+    fil_archivage() = std::thread([contenu, origine, connexion = reglages.connexion] {
+        Bilan_Fusion bilan;
+        {
+            Archive archive(connexion);
+            bilan = archive.fusionner(*contenu, origine);
+        }
+        // Le message, s'il y en a un, vient du fil de l'interface.
+        if (auto* application = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                application, [bilan] { signaler_bilan(bilan); }, Qt::QueuedConnection);
+    });
+}
+
+void Attendre_Archivage() {
+    if (fil_archivage().joinable())
+        fil_archivage().join();
+}
+
+namespace {
+void signaler(const Archive& archive, const QString& numero_serie) {
+    plateforme().Message(
+        archive.erreur().isEmpty()
+            ? QStringLiteral("L'appareil %1 n'est pas dans l'archive !!!").arg(numero_serie)
+            : archive.erreur(),
+        QStringLiteral("Données archivées"), Icone::Exclamation);
+}
+} // namespace
+
+std::optional<Couverture> Charger_Depuis_Archive(const QString& numero_serie, const QDate& debut) {
+    auto& M = Magasin();
+    if (Sauvegarde_En_Cours())
+        return std::nullopt;
+    Attendre_Archivage(); // le dernier téléchargement y est
+    Archive archive(Lire_Reglages_Archive().connexion);
+    plateforme().Sablier(true);
+    // Lu à part : un échec laisse le magasin tel quel.
+    const auto contenu = std::make_unique<Contenu_Lqm>();
+    const auto couverture = archive.charger(numero_serie, debut, std::nullopt, *contenu);
+    plateforme().Sablier(false);
+    if (!couverture) {
+        signaler(archive, numero_serie);
+        return std::nullopt;
+    }
+    M.Tab_Leq = contenu->Tab_Leq;
+    M.Tab_Evenements = contenu->Tab_Evenements;
+    M.Tab_Config = contenu->Tab_Config;
+    M.Tab_Parametres = contenu->Tab_Parametres;
+    M.Date_Recuperation = contenu->Date_Recuperation;
+    M.Heure_Recuperation = contenu->Heure_Recuperation;
+    M.Nom_Fichier.clear();
+    M.Abandon = false;
+    M.Donnees_Chargees = true;
+    // Comme après un fichier chargé : ces données ne viennent pas d'un téléchargement.
+    Activer_Menu(Menu::mnuSave_As, false);
+    Definir_Legende(Legende::Archive(M.Num_Port, numero_serie));
+    return couverture;
+}
+
+bool Preparer_Rapport_Archive(const QString& numero_serie, const QDate& du, const QDate& au) {
+    Attendre_Archivage();
+    Archive archive(Lire_Reglages_Archive().connexion);
+    plateforme().Sablier(true);
+    auto rapport = archive.rapport(numero_serie, du, au, Limite_Defaut);
+    plateforme().Sablier(false);
+    if (!rapport) {
+        signaler(archive, numero_serie);
+        return false;
+    }
+    // Les noms proposés à l'impression et à l'export lisent la période du magasin.
+    Ecrire_Debut_Periode(du);
+    Ecrire_Fin_Periode(au);
+    Preparer_Rapport(std::move(*rapport));
+    return true;
+}

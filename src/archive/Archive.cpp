@@ -1,0 +1,715 @@
+#include "archive/Archive.h"
+
+#include "parameters/Parametres.h"
+#include "report/Csv.h"
+#include "store/Validite.h"
+#include "tables/Evenements.h"
+#include "tables/Lignes_Leq.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVariant>
+#include <algorithm>
+#include <atomic>
+#include <unordered_map>
+
+namespace {
+
+std::atomic<int> compteur_connexions{0};
+
+// Lignes par INSERT : une requête de quelques dizaines de ko, un aller-retour par paquet
+// (PostgreSQL n'a pas d'envoi groupé dans le pilote de Qt).
+constexpr int Lignes_Par_Paquet = 500;
+
+QString chemin_defaut() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/lqm-analyser/archive.sqlite");
+}
+
+Horodatage horodatage(int annee, int mois, int jour, int heure, int minute) {
+    return ((((static_cast<Horodatage>(annee) * 100 + mois) * 100 + jour) * 100 + heure) * 100) +
+           minute;
+}
+
+// Les parties d'un horodatage : année, mois, jour, heure, minute.
+std::array<int, 5> parties(Horodatage h) {
+    return {static_cast<int>(h / 100000000), static_cast<int>(h / 1000000 % 100),
+            static_cast<int>(h / 10000 % 100), static_cast<int>(h / 100 % 100),
+            static_cast<int>(h % 100)};
+}
+
+// Les six premières colonnes d'une ligne à partir d'un horodatage ; « colonne4 » à part.
+void poser_horodatage(std::int16_t* l, Horodatage h, int colonne4) {
+    const auto [annee, mois, jour, heure, minute] = parties(h);
+    l[0] = static_cast<std::int16_t>(minute);
+    l[1] = static_cast<std::int16_t>(heure);
+    l[2] = static_cast<std::int16_t>(jour);
+    l[3] = static_cast<std::int16_t>(colonne4);
+    l[4] = static_cast<std::int16_t>(mois);
+    l[5] = static_cast<std::int16_t>(annee - 2000);
+}
+
+// Colonnes 4 et 7 à 48 d'un jeu de paramètres, en texte « 3,12,0,... ».
+QString valeurs_parametres(const std::int16_t* l) {
+    QStringList v{QString::number(l[3])};
+    for (int c = 6; c < Nb_Colonnes_Parametres; ++c)
+        v << QString::number(l[c]);
+    return v.join(u',');
+}
+
+QString texte_config(const Tableau<Nb_Elements_Config>& config) {
+    QStringList v;
+    v.reserve(Nb_Elements_Config);
+    for (int i = 1; i <= Nb_Elements_Config; ++i)
+        v << QString::number(config(i));
+    return v.join(u',');
+}
+
+Minute minute_horodatage(Horodatage h) {
+    const auto [annee, mois, jour, heure, minute] = parties(h);
+    return Minute_De(annee, mois, jour, heure, minute);
+}
+
+// Code d'un événement : les deux octets bruts des colonnes 7 et 8.
+int code_evenement(const std::int16_t* l) {
+    return l[6] * 256 + l[7];
+}
+
+} // namespace
+
+Horodatage Horodatage_Ligne(const std::int16_t* l) {
+    return horodatage(2000 + l[5], l[4], l[2], l[1], l[0]);
+}
+
+Horodatage Horodatage_Jour(const QDate& jour, int heure, int minute) {
+    return horodatage(jour.year(), jour.month(), jour.day(), heure, minute);
+}
+
+QDate Date_Horodatage(Horodatage h) {
+    const auto p = parties(h);
+    return QDate(p[0], p[1], p[2]);
+}
+
+QString Texte_Horodatage(Horodatage h) {
+    const auto [annee, mois, jour, heure, minute] = parties(h);
+    return QStringLiteral("%1/%2/%3 %4:%5")
+        .arg(jour, 2, 10, QLatin1Char('0'))
+        .arg(mois, 2, 10, QLatin1Char('0'))
+        .arg(annee)
+        .arg(heure, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'));
+}
+
+QString Texte_Compte(qint64 n, const QString& un, const QString& plusieurs) {
+    return QString::number(n) + u' ' + (n > 1 ? plusieurs : un);
+}
+
+QString Texte_Couverture(const Couverture& c) {
+    QString t = Texte_Compte(c.nb_leq, QStringLiteral("valeur Leq"), QStringLiteral("valeurs Leq"));
+    if (c.nb_leq > 0) {
+        const double jours =
+            static_cast<double>(minute_horodatage(c.dernier) - minute_horodatage(c.premier)) /
+            1440.0;
+        t +=
+            QStringLiteral(" du %1 au %2 (%3 jours)")
+                .arg(Texte_Horodatage(c.premier), Texte_Horodatage(c.dernier), Nombre_Fr(jours, 1));
+    }
+    t += QStringLiteral(", ") +
+         Texte_Compte(c.nb_evenements, QStringLiteral("événement"), QStringLiteral("événements")) +
+         QStringLiteral(", ") +
+         Texte_Compte(c.nb_parametres, QStringLiteral("jeu de paramètres"),
+                      QStringLiteral("jeux de paramètres"));
+    if (c.tronque)
+        t += QStringLiteral(" : la mémoire du programme est pleine, la suite reste dans l'archive");
+    return t + u'.';
+}
+
+QString Numero_Serie_Config(const Tableau<Nb_Elements_Config>& config) {
+    QString numero;
+    for (int i = 2361; i <= 2368; ++i)
+        numero += QString::number(config(i));
+    return numero;
+}
+
+Archive::Archive(const QString& connexion) : connexion_(connexion) {
+    nom_ = QStringLiteral("lqm-archive-%1").arg(++compteur_connexions);
+    postgres_ = connexion.startsWith(QStringLiteral("postgresql://")) ||
+                connexion.startsWith(QStringLiteral("postgres://"));
+    const QString pilote = postgres_ ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
+    QSqlDatabase db = QSqlDatabase::addDatabase(pilote, nom_);
+    if (postgres_) {
+        const QUrl url(connexion);
+        if (!url.host().isEmpty())
+            db.setHostName(url.host());
+        if (url.port() > 0)
+            db.setPort(url.port());
+        if (!url.userName().isEmpty())
+            db.setUserName(url.userName());
+        if (!url.password().isEmpty())
+            db.setPassword(url.password());
+        if (url.path().size() > 1)
+            db.setDatabaseName(url.path().mid(1));
+        QStringList options;
+        for (const auto& [cle, valeur] : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
+            options << cle + u'=' + valeur;
+        db.setConnectOptions(options.join(u';'));
+    } else {
+        db.setDatabaseName(connexion.isEmpty() ? chemin_defaut() : connexion);
+        // Un autre programme (lqm-outil lancé par le minuteur) peut écrire au même moment.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    }
+}
+
+Archive::~Archive() {
+    QSqlDatabase::database(nom_, false).close();
+    QSqlDatabase::removeDatabase(nom_);
+}
+
+QString Archive::description() const {
+    const QSqlDatabase db = QSqlDatabase::database(nom_, false);
+    if (postgres_)
+        return QStringLiteral("PostgreSQL : base %1 sur %2")
+            .arg(db.databaseName().isEmpty() ? QStringLiteral("par défaut") : db.databaseName(),
+                 db.hostName().isEmpty() ? QStringLiteral("l'hôte par défaut") : db.hostName());
+    return QStringLiteral("SQLite : ") + db.databaseName();
+}
+
+bool Archive::echec(const QString& quoi) {
+    erreur_ = quoi;
+    return false;
+}
+
+namespace {
+
+// Une requête qui échoue dit pourquoi, en français d'abord, puis le texte du pilote.
+struct Requete {
+    QSqlQuery q;
+    QString* erreur;
+    Requete(const QSqlDatabase& db, QString* e) : q(db), erreur(e) { q.setForwardOnly(true); }
+    bool executer(const QString& sql, const QVariantList& valeurs = {}) {
+        bool ok;
+        if (valeurs.isEmpty()) {
+            ok = q.exec(sql);
+        } else {
+            ok = q.prepare(sql);
+            for (const QVariant& v : valeurs)
+                q.addBindValue(v);
+            ok = ok && q.exec();
+        }
+        if (!ok)
+            *erreur = QStringLiteral("Erreur de la base de l'archive : ") + q.lastError().text();
+        return ok;
+    }
+};
+
+QStringList schema(bool postgres) {
+    const QString cle =
+        postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY");
+    // SQLite range les lignes dans l'ordre de la clé : une période se lit d'un trait.
+    const QString sans_rowid = postgres ? QString() : QStringLiteral(" WITHOUT ROWID");
+    return {
+        QStringLiteral("CREATE TABLE version_schema (version INTEGER NOT NULL)"),
+        QStringLiteral("CREATE TABLE appareils (id %1, numero_serie TEXT NOT NULL UNIQUE)")
+            .arg(cle),
+        // Un téléchargement ou un fichier fusionné : quand, d'où, le bloc de configuration
+        // tel quel (2560 nombres), et ce que la fusion a trouvé.
+        QStringLiteral("CREATE TABLE telechargements (id %1, "
+                       "appareil BIGINT NOT NULL REFERENCES appareils (id), "
+                       "archive_le TEXT NOT NULL, recupere_le TEXT NOT NULL, "
+                       "origine TEXT NOT NULL, configuration TEXT NOT NULL, "
+                       "ajoutes BIGINT NOT NULL, presents BIGINT NOT NULL, "
+                       "conflits BIGINT NOT NULL)")
+            .arg(cle),
+        // horodatage : AAAAMMJJhhmm ; sorte : 1 (Leq1), 10 (Leq10) ; niveau en dB.
+        QStringLiteral("CREATE TABLE leq (appareil BIGINT NOT NULL, horodatage BIGINT NOT NULL, "
+                       "sorte SMALLINT NOT NULL, niveau SMALLINT NOT NULL, "
+                       "telechargement BIGINT NOT NULL, "
+                       "PRIMARY KEY (appareil, horodatage, sorte))%1")
+            .arg(sans_rowid),
+        // code : colonne 7 × 256 + colonne 8 ; colonne4 gardée pour refaire la ligne.
+        QStringLiteral("CREATE TABLE evenements (appareil BIGINT NOT NULL, "
+                       "horodatage BIGINT NOT NULL, code INTEGER NOT NULL, "
+                       "colonne4 SMALLINT NOT NULL, telechargement BIGINT NOT NULL, "
+                       "PRIMARY KEY (appareil, horodatage, code))%1")
+            .arg(sans_rowid),
+        // valeurs : colonnes 4 et 7 à 48 du jeu, séparées par des virgules.
+        QStringLiteral("CREATE TABLE parametres (appareil BIGINT NOT NULL, "
+                       "horodatage BIGINT NOT NULL, valeurs TEXT NOT NULL, "
+                       "telechargement BIGINT NOT NULL, PRIMARY KEY (appareil, horodatage))%1")
+            .arg(sans_rowid),
+        QStringLiteral("INSERT INTO version_schema (version) VALUES (%1)").arg(Version_Schema),
+    };
+}
+
+// Les mises à jour du schéma : l'élément k mène de la version k + 1 à la version k + 2.
+const std::vector<QStringList> Mises_A_Jour = {};
+
+} // namespace
+
+bool Archive::ouvrir() {
+    erreur_.clear();
+    QSqlDatabase db = QSqlDatabase::database(nom_, false);
+    if (!db.isValid() || !db.driver() || db.driverName().isEmpty() ||
+        !QSqlDatabase::isDriverAvailable(db.driverName()))
+        return echec(QStringLiteral("Le pilote %1 de Qt SQL manque : installez le paquet %2.")
+                         .arg(postgres_ ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite"),
+                              postgres_ ? QStringLiteral("libqt6sql6-psql")
+                                        : QStringLiteral("libqt6sql6-sqlite")));
+    if (db.isOpen())
+        return true;
+    if (!postgres_) {
+        const QFileInfo fichier(db.databaseName());
+        if (!QDir().mkpath(fichier.absolutePath()))
+            return echec(QStringLiteral("Impossible de créer le dossier de l'archive : ") +
+                         fichier.absolutePath());
+    }
+    if (!db.open())
+        return echec(QStringLiteral("Impossible d'ouvrir l'archive (%1) : %2")
+                         .arg(description(), db.lastError().text()));
+    Requete r(db, &erreur_);
+    if (!postgres_ && !r.executer(QStringLiteral("PRAGMA journal_mode=WAL")))
+        return false;
+    if (!db.transaction())
+        return echec(QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text());
+    // Un échec à l'ouverture referme tout : l'archive reste ce qu'elle était.
+    auto annuler = [&](const QString& erreur = {}) {
+        if (!erreur.isEmpty())
+            erreur_ = erreur;
+        db.rollback();
+        db.close();
+        return false;
+    };
+    if (!db.tables().contains(QStringLiteral("version_schema"))) {
+        for (const QString& sql : schema(postgres_))
+            if (!r.executer(sql))
+                return annuler();
+    } else {
+        if (!r.executer(QStringLiteral("SELECT version FROM version_schema")) || !r.q.next())
+            return annuler(
+                QStringLiteral("Cette base n'est pas une archive lisible du programme."));
+        int version = r.q.value(0).toInt();
+        r.q.finish();
+        if (version > Version_Schema)
+            return annuler(QStringLiteral("Cette archive a été écrite par une version plus récente "
+                                          "du programme (schéma %1) : mettez le programme à jour.")
+                               .arg(version));
+        for (; version < Version_Schema; ++version) {
+            for (const QString& sql : Mises_A_Jour[static_cast<std::size_t>(version - 1)])
+                if (!r.executer(sql))
+                    return annuler();
+            if (!r.executer(
+                    QStringLiteral("UPDATE version_schema SET version = %1").arg(version + 1)))
+                return annuler();
+        }
+    }
+    if (!db.commit())
+        return annuler(QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text());
+    return true;
+}
+
+std::optional<qint64> Archive::appareil(const QString& numero_serie) {
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    if (!r.executer(QStringLiteral("SELECT id FROM appareils WHERE numero_serie = ?"),
+                    {numero_serie}) ||
+        !r.q.next())
+        return std::nullopt;
+    return r.q.value(0).toLongLong();
+}
+
+Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origine,
+                                const Options_Fusion& options) {
+    Bilan_Fusion b;
+    b.numero_serie = Numero_Serie_Config(contenu.Tab_Config);
+    if (!ouvrir()) {
+        b.erreur = erreur_;
+        return b;
+    }
+    QSqlDatabase db = QSqlDatabase::database(nom_, false);
+    if (!db.transaction()) {
+        b.erreur = QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text();
+        return b;
+    }
+    QString erreur;
+    Requete r(db, &erreur);
+    auto echouer = [&](const QString& e) {
+        r.q.finish();
+        db.rollback();
+        b = {};
+        b.numero_serie = Numero_Serie_Config(contenu.Tab_Config);
+        b.erreur = e;
+        return b;
+    };
+    if (!r.executer(QStringLiteral("INSERT INTO appareils (numero_serie) VALUES (?) "
+                                   "ON CONFLICT (numero_serie) DO NOTHING"),
+                    {b.numero_serie}) ||
+        !r.executer(QStringLiteral("SELECT id FROM appareils WHERE numero_serie = ?"),
+                    {b.numero_serie}) ||
+        !r.q.next())
+        return echouer(erreur);
+    const qlonglong id_appareil = r.q.value(0).toLongLong();
+    // En ISO : l'ordre du texte est celui du temps. Une date illisible reste telle quelle.
+    const QString recu_le = contenu.Date_Recuperation + u' ' + contenu.Heure_Recuperation;
+    QDateTime quand = QDateTime::fromString(recu_le, QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    if (!quand.isValid())
+        quand = QDateTime::fromString(recu_le, QStringLiteral("dd/MM/yyyy HH:mm"));
+    const QString recupere = quand.isValid() ? quand.toString(Qt::ISODate) : recu_le;
+    if (!r.executer(QStringLiteral("INSERT INTO telechargements (appareil, archive_le, "
+                                   "recupere_le, origine, configuration, ajoutes, presents, "
+                                   "conflits) VALUES (?, ?, ?, ?, ?, 0, 0, 0) RETURNING id"),
+                    {id_appareil, QDateTime::currentDateTime().toString(Qt::ISODate), recupere,
+                     origine, texte_config(contenu.Tab_Config)}) ||
+        !r.q.next())
+        return echouer(erreur);
+    const qlonglong id_telechargement = r.q.value(0).toLongLong();
+    r.q.finish();
+
+    // Une table : ce qui est déjà là (lu d'un trait sur la plage du téléchargement), puis les
+    // lignes nouvelles écrites par paquets. « cle » et « valeur » d'une ligne valide ;
+    // « nouvelle » écrit les champs d'une ligne à ajouter.
+    struct Recu {
+        std::int64_t cle;
+        Horodatage h;
+        QString valeur, champs;
+    };
+    auto fusionner_table = [&](const QString& table, const QString& colonnes,
+                               const QString& lecture, const std::vector<Recu>& recus,
+                               auto cle_lue) -> bool {
+        if (recus.empty())
+            return true;
+        const auto [min, max] = std::minmax_element(
+            recus.begin(), recus.end(), [](const Recu& a, const Recu& c) { return a.h < c.h; });
+        if (!r.executer(lecture, {id_appareil, min->h, max->h}))
+            return false;
+        std::unordered_map<std::int64_t, QString> connus;
+        while (r.q.next())
+            connus.emplace(cle_lue(r.q), r.q.value(2).toString());
+        r.q.finish();
+        QStringList paquet;
+        auto ecrire = [&] {
+            if (paquet.isEmpty())
+                return true;
+            const bool ok =
+                r.executer(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, colonnes) +
+                           paquet.join(u','));
+            paquet.clear();
+            return ok && (!options.continuer || options.continuer() ||
+                          (erreur = QStringLiteral("Archivage interrompu."), false));
+        };
+        for (const Recu& recu : recus) {
+            const auto [deja, nouveau] = connus.emplace(recu.cle, recu.valeur);
+            if (!nouveau) {
+                ++(deja->second == recu.valeur ? b.presents : b.conflits);
+                continue;
+            }
+            ++b.ajoutes;
+            paquet << QStringLiteral("(%1,%2,%3)")
+                          .arg(id_appareil)
+                          .arg(recu.champs)
+                          .arg(id_telechargement);
+            if (paquet.size() == Lignes_Par_Paquet && !ecrire())
+                return false;
+        }
+        return ecrire();
+    };
+
+    std::vector<Recu> recus;
+    recus.reserve(Nb_Lignes_Leq);
+    for (int i = 1; i <= Nb_Lignes_Leq; ++i) {
+        const std::int16_t* l = contenu.Tab_Leq.ligne(i);
+        if (!Ligne_Mesure_Valide(l))
+            continue;
+        const Horodatage h = Horodatage_Ligne(l);
+        const int niveau = Niveau_dB(l);
+        recus.push_back({h * 1000 + l[3], h, QString::number(niveau),
+                         QStringLiteral("%1,%2,%3").arg(h).arg(l[3]).arg(niveau)});
+    }
+    if (!fusionner_table(
+            QStringLiteral("leq"),
+            QStringLiteral("appareil, horodatage, sorte, niveau, "
+                           "telechargement"),
+            QStringLiteral("SELECT horodatage, sorte, niveau FROM leq WHERE appareil = ? "
+                           "AND horodatage BETWEEN ? AND ?"),
+            recus,
+            [](const QSqlQuery& q) { return q.value(0).toLongLong() * 1000 + q.value(1).toInt(); }))
+        return echouer(erreur);
+
+    recus.clear();
+    for (int i = 1; i <= Nb_Lignes_Evenements; ++i) {
+        const std::int16_t* l = contenu.Tab_Evenements.ligne(i);
+        if (!Ligne_Mesure_Valide(l))
+            continue;
+        const Horodatage h = Horodatage_Ligne(l);
+        const int code = code_evenement(l);
+        // Un événement n'a pas de valeur propre : revu, il est simplement présent.
+        recus.push_back({h * 65536 + code, h, QString(),
+                         QStringLiteral("%1,%2,%3").arg(h).arg(code).arg(l[3])});
+    }
+    if (!fusionner_table(
+            QStringLiteral("evenements"),
+            QStringLiteral("appareil, horodatage, code, colonne4, telechargement"),
+            QStringLiteral("SELECT horodatage, code, '' FROM evenements WHERE appareil = ? "
+                           "AND horodatage BETWEEN ? AND ?"),
+            recus, [](const QSqlQuery& q) {
+                return q.value(0).toLongLong() * 65536 + q.value(1).toInt();
+            }))
+        return echouer(erreur);
+
+    recus.clear();
+    for (int i = 1; i <= Nb_Lignes_Parametres; ++i) {
+        const std::int16_t* l = contenu.Tab_Parametres.ligne(i);
+        if (!Ligne_Parametres_Valide(l))
+            continue;
+        const Horodatage h = Horodatage_Ligne(l);
+        const QString valeurs = valeurs_parametres(l);
+        recus.push_back({h, h, valeurs, QStringLiteral("%1,'%2'").arg(h).arg(valeurs)});
+    }
+    if (!fusionner_table(QStringLiteral("parametres"),
+                         QStringLiteral("appareil, horodatage, valeurs, telechargement"),
+                         QStringLiteral("SELECT horodatage, 0, valeurs FROM parametres WHERE "
+                                        "appareil = ? AND horodatage BETWEEN ? AND ?"),
+                         recus, [](const QSqlQuery& q) { return q.value(0).toLongLong(); }))
+        return echouer(erreur);
+
+    if (!r.executer(QStringLiteral("UPDATE telechargements SET ajoutes = ?, presents = ?, "
+                                   "conflits = ? WHERE id = ?"),
+                    {qlonglong(b.ajoutes), qlonglong(b.presents), qlonglong(b.conflits),
+                     id_telechargement}))
+        return echouer(erreur);
+    r.q.finish();
+    if (!db.commit())
+        return echouer(QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text());
+    return b;
+}
+
+std::vector<Appareil_Archive> Archive::appareils() {
+    std::vector<Appareil_Archive> liste;
+    if (!ouvrir())
+        return liste;
+    const QSqlDatabase db = QSqlDatabase::database(nom_, false);
+    Requete r(db, &erreur_);
+    if (!r.executer(QStringLiteral("SELECT id, numero_serie FROM appareils ORDER BY numero_serie")))
+        return liste;
+    std::vector<std::pair<qlonglong, QString>> ids;
+    while (r.q.next())
+        ids.emplace_back(r.q.value(0).toLongLong(), r.q.value(1).toString());
+    for (const auto& [id, numero] : ids) {
+        Appareil_Archive a;
+        a.numero_serie = numero;
+        if (r.executer(QStringLiteral("SELECT MIN(horodatage), MAX(horodatage), COUNT(*) FROM "
+                                      "leq WHERE appareil = ?"),
+                       {id}) &&
+            r.q.next() && !r.q.value(0).isNull()) {
+            a.premier_jour = Date_Horodatage(r.q.value(0).toLongLong());
+            a.dernier_jour = Date_Horodatage(r.q.value(1).toLongLong());
+            a.nb_leq = r.q.value(2).toLongLong();
+        }
+        const std::pair<std::int64_t*, QString> comptes[] = {
+            {&a.nb_evenements, QStringLiteral("evenements")},
+            {&a.nb_parametres, QStringLiteral("parametres")},
+            {&a.nb_telechargements, QStringLiteral("telechargements")}};
+        for (const auto& [compte, table] : comptes)
+            if (r.executer(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE appareil = ?").arg(table),
+                           {id}) &&
+                r.q.next())
+                *compte = r.q.value(0).toLongLong();
+        liste.push_back(a);
+    }
+    return liste;
+}
+
+std::vector<Jour_Archive> Archive::jours(const QString& numero_serie) {
+    std::vector<Jour_Archive> liste;
+    if (!ouvrir())
+        return liste;
+    const auto id = appareil(numero_serie);
+    if (!id)
+        return liste;
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    if (!r.executer(QStringLiteral("SELECT horodatage / 10000, SUM(CASE WHEN sorte = 1 THEN 1 "
+                                   "ELSE 0 END) FROM leq WHERE appareil = ? "
+                                   "GROUP BY horodatage / 10000 ORDER BY 1"),
+                    {*id}))
+        return liste;
+    while (r.q.next()) {
+        const QDate jour = Date_Horodatage(r.q.value(0).toLongLong() * 10000);
+        if (jour.isValid())
+            liste.push_back({jour, r.q.value(1).toInt()});
+    }
+    return liste;
+}
+
+std::optional<QByteArray> Archive::configuration(qint64 appareil, Horodatage fin,
+                                                 QDateTime* recupere) {
+    // Les réglages de la période : ceux du premier téléchargement fait après elle, qui l'a
+    // rapportée ; à défaut, ceux du dernier.
+    const QDate jour = Date_Horodatage(fin);
+    const QString apres =
+        QDateTime(jour.isValid() ? jour : QDate(2000, 1, 1), QTime(fin / 100 % 100, fin % 100))
+            .toString(Qt::ISODate);
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    auto lire = [&](const QString& sql, const QVariantList& valeurs) {
+        return r.executer(QStringLiteral("SELECT configuration, recupere_le FROM "
+                                         "telechargements WHERE appareil = ? ") +
+                              sql,
+                          valeurs) &&
+               r.q.next();
+    };
+    if (!lire(QStringLiteral("AND recupere_le >= ? ORDER BY recupere_le, id LIMIT 1"),
+              {appareil, apres}) &&
+        !lire(QStringLiteral("ORDER BY recupere_le DESC, id DESC LIMIT 1"), {appareil}))
+        return std::nullopt;
+    if (recupere)
+        *recupere = QDateTime::fromString(r.q.value(1).toString(), Qt::ISODate);
+    return r.q.value(0).toString().toLatin1();
+}
+
+namespace {
+
+void remplir_config(Tableau<Nb_Elements_Config>& config, const QByteArray& texte) {
+    config.remplir(0);
+    const QList<QByteArray> valeurs = texte.split(',');
+    for (int i = 0; i < std::min<int>(Nb_Elements_Config, valeurs.size()); ++i)
+        config(i + 1) = static_cast<std::int16_t>(valeurs[i].toInt());
+}
+
+} // namespace
+
+std::optional<Couverture> Archive::charger(const QString& numero_serie, const QDate& debut,
+                                           const std::optional<QDate>& fin, Contenu_Lqm& contenu) {
+    if (!ouvrir())
+        return std::nullopt;
+    const auto id = appareil(numero_serie);
+    if (!id)
+        return std::nullopt;
+    const qlonglong app = *id;
+    Couverture c;
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    const Horodatage de = Horodatage_Jour(debut);
+    Horodatage a = fin ? Horodatage_Jour(*fin, 23, 59) : horodatage(9999, 12, 31, 23, 59);
+
+    contenu.Tab_Leq.remplir(255);
+    contenu.Tab_Evenements.remplir(255);
+    contenu.Tab_Parametres.remplir(255);
+    if (!r.executer(QStringLiteral("SELECT horodatage, sorte, niveau FROM leq WHERE appareil = ? "
+                                   "AND horodatage BETWEEN ? AND ? ORDER BY horodatage, sorte "
+                                   "LIMIT %1")
+                        .arg(Nb_Lignes_Leq + 1),
+                    {app, de, a}))
+        return std::nullopt;
+    while (r.q.next()) {
+        const Horodatage h = r.q.value(0).toLongLong();
+        if (c.nb_leq == Nb_Lignes_Leq) {
+            c.tronque = true;
+            break;
+        }
+        std::int16_t* l = contenu.Tab_Leq.ligne(++c.nb_leq);
+        const int niveau = r.q.value(2).toInt();
+        poser_horodatage(l, h, r.q.value(1).toInt());
+        l[6] = static_cast<std::int16_t>(niveau % 100);
+        l[7] = static_cast<std::int16_t>(niveau / 100);
+        if (c.nb_leq == 1)
+            c.premier = h;
+        c.dernier = h;
+    }
+    r.q.finish();
+    // Les événements de la même étendue que les valeurs chargées.
+    if (c.tronque)
+        a = c.dernier;
+    if (!r.executer(QStringLiteral("SELECT horodatage, code, colonne4 FROM evenements WHERE "
+                                   "appareil = ? AND horodatage BETWEEN ? AND ? "
+                                   "ORDER BY horodatage, code LIMIT %1")
+                        .arg(Nb_Lignes_Evenements),
+                    {app, de, a}))
+        return std::nullopt;
+    while (r.q.next()) {
+        std::int16_t* l = contenu.Tab_Evenements.ligne(++c.nb_evenements);
+        const int code = r.q.value(1).toInt();
+        poser_horodatage(l, r.q.value(0).toLongLong(), r.q.value(2).toInt());
+        l[6] = static_cast<std::int16_t>(code / 256);
+        l[7] = static_cast<std::int16_t>(code % 256);
+    }
+    r.q.finish();
+    // Le jeu de paramètres en vigueur au début, puis ceux de la période.
+    if (!r.executer(QStringLiteral("SELECT horodatage, valeurs FROM parametres WHERE "
+                                   "appareil = ? AND horodatage <= ? AND horodatage >= "
+                                   "COALESCE((SELECT MAX(horodatage) FROM parametres WHERE "
+                                   "appareil = ? AND horodatage < ?), ?) "
+                                   "ORDER BY horodatage LIMIT %1")
+                        .arg(Nb_Lignes_Parametres),
+                    {app, a, app, de, de}))
+        return std::nullopt;
+    while (r.q.next()) {
+        std::int16_t* l = contenu.Tab_Parametres.ligne(++c.nb_parametres);
+        const QList<QByteArray> v = r.q.value(1).toString().toLatin1().split(',');
+        poser_horodatage(l, r.q.value(0).toLongLong(), v.value(0).toInt());
+        for (int k = 1; k < v.size() && k + 5 < Nb_Colonnes_Parametres; ++k)
+            l[k + 5] = static_cast<std::int16_t>(v[k].toInt());
+    }
+    r.q.finish();
+    QDateTime recupere;
+    const auto config = configuration(app, c.nb_leq ? c.dernier : a, &recupere);
+    remplir_config(contenu.Tab_Config, config.value_or(QByteArray()));
+    contenu.Date_Recuperation = recupere.toString(QStringLiteral("dd/MM/yyyy"));
+    contenu.Heure_Recuperation = recupere.toString(QStringLiteral("HH:mm"));
+    return c;
+}
+
+std::optional<Couverture> Archive::couverture(const QString& numero_serie, const QDate& debut) {
+    // Le calcul est celui du chargement ; une table à part coûte moins qu'un second code.
+    const auto contenu = std::make_unique<Contenu_Lqm>();
+    return charger(numero_serie, debut, std::nullopt, *contenu);
+}
+
+std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, const QDate& du,
+                                                const QDate& au, double limite) {
+    if (!ouvrir())
+        return std::nullopt;
+    const auto id = appareil(numero_serie);
+    if (!id)
+        return std::nullopt;
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    const Horodatage de = Horodatage_Jour(du), a = Horodatage_Jour(au, 23, 59);
+    Donnees_Periode d;
+    if (!r.executer(QStringLiteral("SELECT horodatage, sorte, niveau FROM leq WHERE appareil = ? "
+                                   "AND horodatage BETWEEN ? AND ? AND sorte IN (1, 10) "
+                                   "ORDER BY horodatage"),
+                    {*id, de, a}))
+        return std::nullopt;
+    while (r.q.next()) {
+        const Horodatage h = r.q.value(0).toLongLong();
+        if (!Date_Horodatage(h).isValid())
+            continue;
+        auto& serie = r.q.value(1).toInt() == Genre_Leq1 ? d.leq1 : d.leq10;
+        serie.push_back({minute_horodatage(h), r.q.value(2).toInt()});
+    }
+    if (!r.executer(QStringLiteral("SELECT horodatage, code FROM evenements WHERE appareil = ? "
+                                   "AND horodatage BETWEEN ? AND ? ORDER BY horodatage"),
+                    {*id, de, a}))
+        return std::nullopt;
+    while (r.q.next()) {
+        const Horodatage h = r.q.value(0).toLongLong();
+        std::int16_t l[8] = {};
+        const int code = r.q.value(1).toInt();
+        poser_horodatage(l, h, 0);
+        l[6] = static_cast<std::int16_t>(code / 256);
+        l[7] = static_cast<std::int16_t>(code % 256);
+        if (Date_Horodatage(h).isValid() &&
+            Texte_Evenement(l, Vocabulaire::Tableau) == QStringLiteral("Coupure Alimentation"))
+            d.coupures.push_back(minute_horodatage(h));
+    }
+    r.q.finish();
+    Tableau<Nb_Elements_Config> config;
+    remplir_config(config, configuration(*id, a).value_or(QByteArray()));
+    d.niveaux_publics = Niveaux_Publics(config);
+    QString periode = Jour_En_Lettres(du);
+    if (au != du)
+        periode += QStringLiteral(" au ") + Jour_En_Lettres(au);
+    return Rapport_De(config, numero_serie, periode, std::move(d), limite);
+}

@@ -1,0 +1,319 @@
+// L'archive, sur SQLite toujours et sur PostgreSQL quand ctest l'a lancée sous pg_virtualenv
+// (LQM_TEST_POSTGRESQL donne alors l'adresse du serveur jetable).
+
+#include "archive/Archive.h"
+#include "report/Rapport.h"
+#include "store/Validite.h"
+#include "support/Outil.h"
+#include "support/Telechargement_Genere.h"
+#include "tables/Periode.h"
+
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+
+namespace {
+
+using Ligne = std::array<std::int16_t, 8>;
+template <class Table> std::multiset<Ligne> lignes_valides(const Table& t, int n, bool mesure) {
+    std::multiset<Ligne> s;
+    for (int i = 1; i <= n; ++i) {
+        const std::int16_t* l = t.ligne(i);
+        if (mesure ? Ligne_Mesure_Valide(l) : Ligne_Parametres_Valide(l)) {
+            Ligne copie{};
+            std::copy(l, l + 8, copie.begin());
+            s.insert(copie);
+        }
+    }
+    return s;
+}
+
+std::int64_t nb_leq(Archive& a) {
+    const auto appareils = a.appareils();
+    return appareils.empty() ? -1 : appareils.front().nb_leq;
+}
+
+class Archive_Base : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        if (QString::fromLatin1(GetParam()) == QStringLiteral("SQLite")) {
+            connexion = dossier.filePath(QStringLiteral("archive.sqlite"));
+            return;
+        }
+        connexion = qEnvironmentVariable("LQM_TEST_POSTGRESQL");
+        if (connexion.isEmpty())
+            GTEST_SKIP() << "PostgreSQL : aucun serveur jetable (ctest lance ces cas sous "
+                            "pg_virtualenv, test Archive_PostgreSQL).";
+        // Chaque cas part d'une base vide.
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("lqm-vider"));
+        ASSERT_TRUE(db.open());
+        for (const char* t :
+             {"leq", "evenements", "parametres", "telechargements", "appareils", "version_schema"})
+            QSqlQuery(db).exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(t));
+        db.close();
+        db = {};
+        QSqlDatabase::removeDatabase(QStringLiteral("lqm-vider"));
+    }
+    void TearDown() override { Magasin().reinitialiser(); }
+
+    QTemporaryDir dossier;
+    QString connexion;
+};
+
+} // namespace
+
+TEST_P(Archive_Base, MemeFichierDeuxFoisPuisRelectureFidele) {
+    const auto premier = Telechargement_Genere(QDate(2008, 3, 12));
+    Archive a(connexion);
+    const Bilan_Fusion b1 = a.fusionner(*premier, QStringLiteral("COM 1"));
+    ASSERT_TRUE(b1.reussie()) << b1.erreur.toStdString();
+    const auto leq = lignes_valides(premier->Tab_Leq, Nb_Lignes_Leq, true);
+    const auto evenements = lignes_valides(premier->Tab_Evenements, Nb_Lignes_Evenements, true);
+    const auto jeux = lignes_valides(premier->Tab_Parametres, Nb_Lignes_Parametres, false);
+    EXPECT_EQ(b1.ajoutes, qsizetype(leq.size() + evenements.size() + jeux.size()));
+    EXPECT_EQ(b1.conflits, 0);
+
+    const Bilan_Fusion b2 = a.fusionner(*premier, QStringLiteral("g.lqm"));
+    EXPECT_EQ(b2.ajoutes, 0);
+    EXPECT_EQ(b2.presents, b1.ajoutes);
+    EXPECT_EQ(b2.conflits, 0);
+    EXPECT_EQ(nb_leq(a), qsizetype(leq.size()));
+    EXPECT_EQ(a.appareils().front().nb_telechargements, 2);
+
+    // Relu depuis le premier jour : les mêmes lignes, la même configuration, la date de
+    // récupération, dans l'ordre du classement.
+    const QString numero = b1.numero_serie;
+    Contenu_Lqm relu;
+    const auto c = a.charger(numero, QDate(2008, 2, 1), std::nullopt, relu);
+    ASSERT_TRUE(c);
+    EXPECT_FALSE(c->tronque);
+    EXPECT_EQ(lignes_valides(relu.Tab_Leq, Nb_Lignes_Leq, true), leq);
+    EXPECT_EQ(lignes_valides(relu.Tab_Evenements, Nb_Lignes_Evenements, true), evenements);
+    EXPECT_EQ(lignes_valides(relu.Tab_Parametres, Nb_Lignes_Parametres, false), jeux);
+    EXPECT_EQ(relu.Tab_Config, premier->Tab_Config);
+    EXPECT_EQ(relu.Date_Recuperation, QStringLiteral("12/03/2008"));
+    EXPECT_EQ(relu.Heure_Recuperation, QStringLiteral("10:02"));
+    for (int i = 2; i <= c->nb_leq; ++i)
+        EXPECT_LE(Horodatage_Ligne(relu.Tab_Leq.ligne(i - 1)),
+                  Horodatage_Ligne(relu.Tab_Leq.ligne(i)));
+    EXPECT_EQ(relu.Tab_Evenements(c->nb_evenements + 1, 6), 255); // vide, comme après un tri
+}
+
+TEST_P(Archive_Base, TelechargementsQuiSeRecouvrentEtLectureAGaucheEtADroite) {
+    const auto ancien = Telechargement_Genere(QDate(2008, 3, 12));
+    const auto recent = Telechargement_Genere(QDate(2008, 3, 15));
+    Archive a(connexion);
+    ASSERT_TRUE(a.fusionner(*ancien, QStringLiteral("a")).reussie());
+    const Bilan_Fusion b = a.fusionner(*recent, QStringLiteral("b"));
+    ASSERT_TRUE(b.reussie()) << b.erreur.toStdString();
+    EXPECT_EQ(b.conflits, 0); // mêmes instants, mêmes niveaux
+    EXPECT_GT(b.presents, 1000);
+
+    // L'union, sans doublon.
+    std::set<std::pair<Horodatage, int>> union_leq;
+    for (const auto* t : {&ancien->Tab_Leq, &recent->Tab_Leq})
+        for (int i = 1; i <= Nb_Lignes_Leq; ++i)
+            if (Ligne_Mesure_Valide(t->ligne(i)))
+                union_leq.insert({Horodatage_Ligne(t->ligne(i)), t->ligne(i)[3]});
+    EXPECT_EQ(nb_leq(a), qsizetype(union_leq.size()));
+
+    // Une période à cheval sur les deux : du 11 au 13 mars, jours entiers.
+    Contenu_Lqm lu;
+    const auto c = a.charger(b.numero_serie, QDate(2008, 3, 11), QDate(2008, 3, 13), lu);
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->premier, 200803110000);
+    EXPECT_EQ(c->dernier, 200803132359);
+    EXPECT_EQ(c->nb_leq, std::count_if(union_leq.begin(), union_leq.end(), [](const auto& k) {
+                  return k.first >= 200803110000 && k.first <= 200803132359;
+              }));
+    // Les jours complets le restent : aucune minute perdue à la jointure.
+    const auto jours = a.jours(b.numero_serie);
+    const auto douze = std::find_if(jours.begin(), jours.end(), [](const Jour_Archive& j) {
+        return j.jour == QDate(2008, 3, 12);
+    });
+    ASSERT_NE(douze, jours.end());
+    EXPECT_TRUE(douze->complet());
+    EXPECT_FALSE(jours.back().complet()); // le 15 s'arrête à 10 h
+
+    // Au-delà de la capacité du magasin : coupé à 8192 valeurs, et dit.
+    Contenu_Lqm plein;
+    const auto tout = a.charger(b.numero_serie, QDate(2008, 3, 1), std::nullopt, plein);
+    ASSERT_TRUE(tout);
+    EXPECT_TRUE(tout->tronque);
+    EXPECT_EQ(tout->nb_leq, Nb_Lignes_Leq);
+    EXPECT_TRUE(
+        Texte_Couverture(*tout).contains(QStringLiteral("la mémoire du programme est pleine")));
+    // Les événements s'arrêtent où s'arrêtent les valeurs.
+    for (int i = 1; i <= tout->nb_evenements; ++i)
+        EXPECT_LE(Horodatage_Ligne(plein.Tab_Evenements.ligne(i)), tout->dernier);
+}
+
+TEST_P(Archive_Base, UnNiveauDifferentGardeLePremierEtSeCompte) {
+    auto contenu = Telechargement_Genere(QDate(2008, 3, 12));
+    Archive a(connexion);
+    ASSERT_TRUE(a.fusionner(*contenu, QStringLiteral("a")).reussie());
+    // Une valeur Leq1 revue avec 3 dB de plus.
+    int i = 1;
+    while (!Ligne_Mesure_Valide(contenu->Tab_Leq.ligne(i)) || contenu->Tab_Leq(i, 4) != 1)
+        ++i;
+    const Horodatage h = Horodatage_Ligne(contenu->Tab_Leq.ligne(i));
+    const int premier_niveau = Niveau_dB(contenu->Tab_Leq.ligne(i));
+    contenu->Tab_Leq(i, 7) = static_cast<std::int16_t>((premier_niveau + 3) % 100);
+    contenu->Tab_Leq(i, 8) = static_cast<std::int16_t>((premier_niveau + 3) / 100);
+    const Bilan_Fusion b = a.fusionner(*contenu, QStringLiteral("b"));
+    ASSERT_TRUE(b.reussie());
+    EXPECT_EQ(b.conflits, 1);
+    EXPECT_EQ(b.ajoutes, 0);
+
+    Contenu_Lqm lu;
+    const QDate jour = Date_Horodatage(h);
+    ASSERT_TRUE(a.charger(b.numero_serie, jour, jour, lu));
+    bool vu = false;
+    for (int k = 1; k <= Nb_Lignes_Leq; ++k)
+        if (Ligne_Mesure_Valide(lu.Tab_Leq.ligne(k)) &&
+            Horodatage_Ligne(lu.Tab_Leq.ligne(k)) == h && lu.Tab_Leq(k, 4) == 1) {
+            EXPECT_EQ(Niveau_dB(lu.Tab_Leq.ligne(k)), premier_niveau);
+            vu = true;
+        }
+    EXPECT_TRUE(vu);
+}
+
+TEST_P(Archive_Base, FusionInterrompueLaisseLArchiveIntacte) {
+    const auto ancien = Telechargement_Genere(QDate(2008, 3, 12));
+    const auto recent = Telechargement_Genere(QDate(2008, 3, 15));
+    {
+        // Même la toute première fusion : ni appareil, ni téléchargement ne restent.
+        Archive a(connexion);
+        int paquets = 0;
+        const Bilan_Fusion b =
+            a.fusionner(*ancien, QStringLiteral("a"), {[&] { return ++paquets < 3; }});
+        EXPECT_FALSE(b.reussie());
+        EXPECT_EQ(b.erreur, QStringLiteral("Archivage interrompu."));
+        EXPECT_TRUE(a.appareils().empty());
+    }
+    Archive a(connexion);
+    ASSERT_TRUE(a.fusionner(*ancien, QStringLiteral("a")).reussie());
+    const auto avant = a.appareils().front();
+    const auto jours_avant = a.jours(avant.numero_serie);
+    int paquets = 0;
+    EXPECT_FALSE(
+        a.fusionner(*recent, QStringLiteral("b"), {[&] { return ++paquets < 5; }}).reussie());
+    EXPECT_EQ(paquets, 5);
+    const auto apres = a.appareils().front();
+    EXPECT_EQ(apres.nb_leq, avant.nb_leq);
+    EXPECT_EQ(apres.nb_evenements, avant.nb_evenements);
+    EXPECT_EQ(apres.nb_telechargements, avant.nb_telechargements);
+    EXPECT_EQ(apres.dernier_jour, avant.dernier_jour);
+    EXPECT_EQ(a.jours(avant.numero_serie).size(), jours_avant.size());
+    // L'archive sert encore : la fusion reprise ajoute tout.
+    EXPECT_GT(a.fusionner(*recent, QStringLiteral("b")).ajoutes, 0);
+}
+
+TEST_P(Archive_Base, AppareilInconnuEtSchemaPlusRecent) {
+    Archive a(connexion);
+    ASSERT_TRUE(
+        a.fusionner(*Telechargement_Genere(QDate(2008, 3, 12)), QStringLiteral("a")).reussie());
+    Contenu_Lqm lu;
+    EXPECT_FALSE(a.charger(QStringLiteral("123"), QDate(2008, 3, 10), std::nullopt, lu));
+    EXPECT_TRUE(a.erreur().isEmpty());
+    EXPECT_FALSE(a.rapport(QStringLiteral("123"), QDate(2008, 3, 10), QDate(2008, 3, 11), 102));
+    EXPECT_TRUE(a.jours(QStringLiteral("123")).empty());
+    // Une archive écrite par un programme plus récent est refusée, pas abîmée.
+    const QString nom = QStringLiteral("lqm-version");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(connexion.startsWith(QStringLiteral("postgres"))
+                                                        ? QStringLiteral("QPSQL")
+                                                        : QStringLiteral("QSQLITE"),
+                                                    nom);
+        if (!connexion.startsWith(QStringLiteral("postgres")))
+            db.setDatabaseName(connexion);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(QStringLiteral("UPDATE version_schema SET version = 99"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nom);
+    Archive d(connexion);
+    EXPECT_FALSE(d.ouvrir());
+    EXPECT_TRUE(d.erreur().contains(QStringLiteral("version plus récente")));
+}
+
+TEST_P(Archive_Base, RapportLuDansLArchiveEgalAuRapportDuMagasin) {
+    const auto contenu = Telechargement_Genere(QDate(2008, 3, 12));
+    Archive a(connexion);
+    const Bilan_Fusion b = a.fusionner(*contenu, QStringLiteral("a"));
+    ASSERT_TRUE(b.reussie());
+    const auto lu = a.rapport(b.numero_serie, QDate(2008, 3, 8), QDate(2008, 3, 10), 94);
+    ASSERT_TRUE(lu);
+    Ecrire_Debut_Periode(QDate(2008, 3, 8));
+    Ecrire_Fin_Periode(QDate(2008, 3, 10));
+    const Contenu_Rapport magasin = Rapport_Du_Magasin(94);
+    EXPECT_EQ(Titre_Rapport(*lu), Titre_Rapport(magasin));
+    EXPECT_EQ(lu->numero_serie, magasin.numero_serie);
+    EXPECT_EQ(Lignes_Rapport(*lu), Lignes_Rapport(magasin));
+    EXPECT_FALSE(lu->donnees.coupures.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pilotes, Archive_Base, ::testing::Values("SQLite", "PostgreSQL"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST(Archive, LigneDeCommande) {
+    QTemporaryDir dossier;
+    const QString base = dossier.filePath(QStringLiteral("a.sqlite"));
+    QStringList fichiers;
+    for (const char* fin : {"12/03/2008", "15/03/2008"}) {
+        fichiers << dossier.filePath(QString::fromLatin1(fin).left(2) + QStringLiteral(".lqm"));
+        ASSERT_EQ(outil({QStringLiteral("generer"), fichiers.back(), QStringLiteral("--fin"),
+                         QString::fromLatin1(fin)})
+                      .code,
+                  0);
+    }
+    const Resultat_Outil r =
+        outil(QStringList{QStringLiteral("archiver"), QStringLiteral("--base"), base} + fichiers +
+              QStringList{fichiers.front()});
+    ASSERT_EQ(r.code, 0) << r.erreur.toStdString();
+    const QStringList lignes = r.sortie.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 3);
+    const QString ajoutes = lignes[0].section(QStringLiteral(" : "), 2).section(u' ', 0, 0);
+    EXPECT_TRUE(lignes[2].endsWith(
+        QStringLiteral(" : 0 enregistrement ajouté, %1 déjà présents, 0 conflit").arg(ajoutes)))
+        << lignes[2].toStdString();
+
+    const Resultat_Outil liste = outil({QStringLiteral("archive"), QStringLiteral("--base"), base});
+    EXPECT_TRUE(liste.sortie.contains(QStringLiteral("du 07/03/2008 au 15/03/2008")))
+        << liste.sortie.toStdString();
+    const QString numero = liste.sortie.section(QStringLiteral("Appareil "), 1).section(u' ', 0, 0);
+
+    const QString extrait = dossier.filePath(QStringLiteral("e.lqm"));
+    const Resultat_Outil e = outil(
+        {QStringLiteral("archive"), QStringLiteral("--base"), base, QStringLiteral("--appareil"),
+         numero, QStringLiteral("--du"), QStringLiteral("11/03/2008"), QStringLiteral("--au"),
+         QStringLiteral("13/03/2008"), QStringLiteral("--sortie"), extrait});
+    ASSERT_EQ(e.code, 0) << e.erreur.toStdString();
+    const Resultat_Outil resume = outil({QStringLiteral("resume"), extrait});
+    EXPECT_TRUE(resume.sortie.contains(QStringLiteral("Première valeur : 11/03/2008 00:00")))
+        << resume.sortie.toStdString();
+    EXPECT_TRUE(resume.sortie.contains(QStringLiteral("Dernière valeur : 13/03/2008 23:59")));
+
+    const Resultat_Outil rapport =
+        outil({QStringLiteral("rapport"), QStringLiteral("--archive"), QStringLiteral("--base"),
+               base, QStringLiteral("--appareil"), numero, QStringLiteral("--du"),
+               QStringLiteral("08/03/2008"), QStringLiteral("--au"), QStringLiteral("14/03/2008")});
+    ASSERT_EQ(rapport.code, 0) << rapport.erreur.toStdString();
+    // Le 11 vient du premier fichier seul, le 13 du second seul.
+    for (const char* jour : {"11/03/2008", "13/03/2008"})
+        EXPECT_TRUE(rapport.sortie.contains(QString::fromLatin1(jour) + QStringLiteral(" :  ") +
+                                            QLocale(QLocale::French).toString(1440) +
+                                            QStringLiteral(" min mesurées")))
+            << rapport.sortie.toStdString();
+    const Resultat_Outil inconnu =
+        outil({QStringLiteral("rapport"), QStringLiteral("--archive"), QStringLiteral("--base"),
+               base, QStringLiteral("--appareil"), QStringLiteral("42"), QStringLiteral("--du"),
+               QStringLiteral("08/03/2008"), QStringLiteral("--au"), QStringLiteral("14/03/2008")});
+    EXPECT_EQ(inconnu.code, 1);
+    EXPECT_TRUE(inconnu.erreur.contains(QStringLiteral("L'appareil 42 n'est pas dans l'archive.")));
+}

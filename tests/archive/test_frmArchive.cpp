@@ -1,0 +1,136 @@
+// L'archive vue de la fenêtre : fichiers chargés archivés selon le menu, échec dit sans rien
+// perdre, puis « Données archivées... » qui charge le magasin ou fait le rapport.
+
+#include "archive/Archivage.h"
+#include "shell/Etat_Principal.h"
+#include "shell/frmMain.h"
+#include "support/Environnement_Ihm.h"
+#include "support/Outil.h"
+#include "support/Telechargement_Genere.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextCharFormat>
+
+namespace {
+
+class Archive_Ihm : public Environnement_Ihm {
+protected:
+    void SetUp() override {
+        Environnement_Ihm::SetUp();
+        Ecrire_Reglages_Archive({true, base});
+    }
+    // Un fichier ouvert comme par le gestionnaire de fichiers, puis Ok.
+    void charger(const QString& chemin) {
+        principale()->Ouvrir_Fichier(chemin);
+        fenetre("frmData_Type")->findChild<QPushButton*>(QStringLiteral("Cmd_Ok"))->click();
+        Attendre_Archivage();
+        vider_evenements();
+    }
+    template <class T> T* controle(const char* fenetre_nom, const char* nom) {
+        return fenetre(fenetre_nom)->findChild<T*>(QString::fromLatin1(nom));
+    }
+
+    QTemporaryDir dossier;
+    QString base = dossier.filePath(QStringLiteral("archive.sqlite"));
+};
+
+} // namespace
+
+TEST_F(Archive_Ihm, FichiersChargesArchivesSelonLeMenuEtEchecSansPerte) {
+    Fichier_Genere g;
+    ASSERT_TRUE(g.ecrit);
+    QAction* archiver = action("mnuArchiver");
+    ASSERT_TRUE(archiver->isCheckable());
+
+    charger(g.chemin);
+    Archive a(base);
+    auto appareils = a.appareils();
+    ASSERT_EQ(appareils.size(), 1u);
+    EXPECT_GT(appareils[0].nb_leq, 8000);
+    EXPECT_EQ(appareils[0].nb_telechargements, 1);
+
+    // Décoché : le réglage est gardé et plus rien ne s'archive.
+    archiver->setChecked(true);
+    archiver->trigger();
+    EXPECT_FALSE(Lire_Reglages_Archive().actif);
+    charger(g.chemin);
+    EXPECT_EQ(a.appareils()[0].nb_telechargements, 1);
+    archiver->trigger();
+    EXPECT_TRUE(Lire_Reglages_Archive().actif);
+
+    // Une archive impossible à ouvrir : un message, et la vue s'ouvre quand même.
+    Ecrire_Reglages_Archive({true, QStringLiteral("/proc/lqm/archive.sqlite")});
+    plateforme_test.messages.clear();
+    charger(g.chemin);
+    ASSERT_EQ(plateforme_test.messages.size(), 1u);
+    EXPECT_EQ(plateforme_test.messages[0].titre, QStringLiteral("Archivage impossible"));
+    EXPECT_TRUE(Magasin().Donnees_Chargees);
+    EXPECT_TRUE(visible("frmInTableau"));
+}
+
+TEST_F(Archive_Ihm, DonneesArchiveesChargentLeMagasinOuFontLeRapport) {
+    // Archive vide : rien à choisir.
+    action("mnuArchive")->trigger();
+    ASSERT_TRUE(visible("frmArchive"));
+    EXPECT_FALSE(controle<QPushButton>("frmArchive", "Cmd_Ok")->isEnabled());
+    EXPECT_TRUE(controle<QLabel>("frmArchive", "Label_Couverture")
+                    ->text()
+                    .contains(QStringLiteral("aucun appareil")));
+    controle<QPushButton>("frmArchive", "Cmd_Annuler")->click();
+    EXPECT_FALSE(chargee("frmArchive"));
+
+    QString numero;
+    {
+        Archive a(base);
+        for (const QDate& jour : {QDate(2008, 3, 12), QDate(2008, 3, 15)})
+            numero =
+                a.fusionner(*Telechargement_Genere(jour), QStringLiteral("COM 1")).numero_serie;
+    }
+    Magasin().reinitialiser();
+    action("mnuArchive")->trigger();
+    ASSERT_TRUE(visible("frmArchive"));
+    auto* combo = controle<QComboBox>("frmArchive", "Combo_Appareil");
+    ASSERT_EQ(combo->count(), 1);
+    EXPECT_TRUE(combo->itemText(0).startsWith(numero + QStringLiteral("   du ")));
+    auto* calendrier = controle<QCalendarWidget>("frmArchive", "Calendrier");
+    const QColor complet = calendrier->dateTextFormat(QDate(2008, 3, 13)).background().color();
+    const QColor trous = calendrier->dateTextFormat(QDate(2008, 3, 15)).background().color();
+    EXPECT_NE(complet, trous);
+    EXPECT_EQ(calendrier->dateTextFormat(QDate(2008, 3, 20)).background().style(), Qt::NoBrush);
+    EXPECT_EQ(calendrier->maximumDate(), QDate(2008, 3, 15));
+
+    calendrier->setSelectedDate(QDate(2008, 3, 11));
+    EXPECT_TRUE(
+        controle<QLabel>("frmArchive", "Label_Couverture")
+            ->text()
+            .contains(QStringLiteral("valeurs Leq du 11/03/2008 00:00 au 15/03/2008 10:00")));
+    controle<QPushButton>("frmArchive", "Cmd_Ok")->click();
+    vider_evenements();
+    const auto& M = Magasin();
+    EXPECT_TRUE(M.Donnees_Chargees);
+    EXPECT_EQ(M.Tab_Leq(1, 3), 11);
+    EXPECT_EQ(M.Tab_Leq(1, 2), 0);
+    EXPECT_FALSE(chargee("frmArchive"));
+    ASSERT_TRUE(visible("frmData_Type"));
+    EXPECT_TRUE(controle<QRadioButton>("frmData_Type", "Option_Last_Data")->isChecked());
+    EXPECT_TRUE(
+        Legende_Actuelle().endsWith(QStringLiteral("Données archivées de l'appareil ") + numero));
+
+    // Le rapport d'une période lue dans l'archive, sans passer par le magasin.
+    action("mnuArchive")->trigger();
+    calendrier = controle<QCalendarWidget>("frmArchive", "Calendrier");
+    calendrier->setSelectedDate(QDate(2008, 3, 8));
+    controle<QDateEdit>("frmArchive", "Date_Fin")->setDate(QDate(2008, 3, 14));
+    controle<QPushButton>("frmArchive", "Cmd_Rapport")->click();
+    vider_evenements();
+    ASSERT_TRUE(visible("frmRapport"));
+    const QString entete = controle<QLabel>("frmRapport", "Label_Entete")->text();
+    EXPECT_TRUE(entete.contains(QStringLiteral("08   Mars    2008 au Vendredi 14")))
+        << entete.toStdString();
+}

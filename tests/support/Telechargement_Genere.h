@@ -1,0 +1,22 @@
+#pragma once
+
+#include "download/Decodage.h"
+#include "download/Generateur.h"
+#include "store/Declarations.h"
+#include "store/Fichier_Lqm.h"
+
+#include <memory>
+
+// Un téléchargement complet fabriqué, rangé dans le magasin, dont le dernier enregistrement
+// tombe le « jour » à 10 h ; les niveaux dépendent de leur instant, si bien que deux
+// téléchargements qui se recouvrent s'accordent, comme ceux d'un même appareil.
+inline std::unique_ptr<Contenu_Lqm> Telechargement_Genere(const QDate& jour) {
+    Options_Generateur o;
+    o.fin = QDateTime(jour, QTime(10, 0));
+    o.niveaux_par_instant = true;
+    auto& M = Magasin();
+    Ranger_Image(Generer_Image(o), M);
+    M.Date_Recuperation = jour.toString(QStringLiteral("dd/MM/yyyy"));
+    M.Heure_Recuperation = QStringLiteral("10:02:17");
+    return Copie_Contenu(M);
+}
