@@ -115,12 +115,7 @@ std::optional<Couverture> Charger_Depuis_Archive(const QString& numero_serie, co
         signaler(archive, numero_serie);
         return std::nullopt;
     }
-    M.Tab_Leq = contenu->Tab_Leq;
-    M.Tab_Evenements = contenu->Tab_Evenements;
-    M.Tab_Config = contenu->Tab_Config;
-    M.Tab_Parametres = contenu->Tab_Parametres;
-    M.Date_Recuperation = contenu->Date_Recuperation;
-    M.Heure_Recuperation = contenu->Heure_Recuperation;
+    Recopier_Contenu(*contenu, M);
     M.Nom_Fichier.clear();
     M.Abandon = false;
     M.Donnees_Chargees = true;

@@ -152,6 +152,15 @@ Lecture_Lqm Lire_Lqm(const QByteArray& octets, Contenu_Lqm& c) {
     return Lecture_Lqm::Ok;
 }
 
+void Recopier_Contenu(const Contenu_Lqm& contenu, Declarations& M) {
+    M.Tab_Leq = contenu.Tab_Leq;
+    M.Tab_Evenements = contenu.Tab_Evenements;
+    M.Tab_Config = contenu.Tab_Config;
+    M.Tab_Parametres = contenu.Tab_Parametres;
+    M.Date_Recuperation = contenu.Date_Recuperation;
+    M.Heure_Recuperation = contenu.Heure_Recuperation;
+}
+
 std::unique_ptr<Contenu_Lqm> Copie_Contenu(const Declarations& M) {
     auto copie = std::make_unique<Contenu_Lqm>();
     Contenu_Lqm& c = *copie;

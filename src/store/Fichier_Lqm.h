@@ -41,6 +41,8 @@ inline constexpr qsizetype Taille_Max_Lqm = 4 * 1024 * 1024;
 
 // Les quatre tables et la date du magasin, figées pour une écriture.
 std::unique_ptr<Contenu_Lqm> Copie_Contenu(const Declarations& M);
+// L'inverse : les quatre tables et la date dans le magasin.
+void Recopier_Contenu(const Contenu_Lqm& contenu, Declarations& M);
 
 // Ce que l'écriture rappelle en chemin : un pas de la barre de sauvegarde (16 700 en tout)
 // et un passage des événements (une fois par ligne de table, une fois par valeur des

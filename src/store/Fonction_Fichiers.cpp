@@ -96,12 +96,7 @@ bool Charger_Fichier(QString& chemin) {
     case Lecture_Lqm::Ok:
         break;
     }
-    M.Tab_Leq = contenu->Tab_Leq;
-    M.Tab_Evenements = contenu->Tab_Evenements;
-    M.Tab_Config = contenu->Tab_Config;
-    M.Tab_Parametres = contenu->Tab_Parametres;
-    M.Date_Recuperation = contenu->Date_Recuperation;
-    M.Heure_Recuperation = contenu->Heure_Recuperation;
+    Recopier_Contenu(*contenu, M);
     Definir_Legende(Legende::Fichier(M.Num_Port));
     plateforme().Sablier(false);
     M.Donnees_Chargees = true;

@@ -154,12 +154,7 @@ int Commande_Archive(const QStringList& arguments) {
         return 1;
     }
     Erreur(Texte_Couverture(*couverture) + u'\n');
-    M.Tab_Leq = contenu->Tab_Leq;
-    M.Tab_Evenements = contenu->Tab_Evenements;
-    M.Tab_Config = contenu->Tab_Config;
-    M.Tab_Parametres = contenu->Tab_Parametres;
-    M.Date_Recuperation = contenu->Date_Recuperation;
-    M.Heure_Recuperation = contenu->Heure_Recuperation;
+    Recopier_Contenu(*contenu, M);
     M.Donnees_Chargees = true;
     if (parseur.isSet(sortie)) {
         const QString probleme = Ecrire_Fichier_Sur(parseur.value(sortie), Ecrire_Lqm(*contenu));
