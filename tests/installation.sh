@@ -37,4 +37,5 @@ dependances=$(dpkg-deb -f "$paquet" Depends)
 echo "Dépendances : $dependances"
 grep -q libqt6widgets6 <<<"$dependances"
 grep -q qt6-qpa-plugins <<<"$dependances"
+grep -q libqt6sql6-sqlite <<<"$dependances"
 echo "Installation et paquet : bons"

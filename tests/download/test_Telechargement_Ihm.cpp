@@ -2,6 +2,7 @@
 #include "support/Liaison_Comptee.h"
 #include "support/Simulateur.h"
 
+#include "archive/Archivage.h"
 #include "download/Ports_Serie.h"
 #include "download/Telechargement.h"
 #include "shell/Choix_Donnees.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -45,8 +47,16 @@ TEST_F(Telechargement_Fenetres, UnTelechargementReussiOuvreLaVueEtLaSauvegarde) 
         if (ms == 1500)
             attente_visible = visible("frmWait");
     };
+    QTemporaryDir dossier;
+    const QString base = dossier.filePath(QStringLiteral("archive.sqlite"));
+    Ecrire_Reglages_Archive({true, base});
     demander("mnuGraphique", simulateur);
     vider_evenements();
+    Attendre_Archivage();
+    // Archivé au passage.
+    const auto appareils = Archive(base).appareils();
+    ASSERT_EQ(appareils.size(), 1u);
+    EXPECT_GT(appareils[0].nb_leq, 8000);
     EXPECT_TRUE(attente_visible);
     EXPECT_TRUE(plateforme_test.messages.empty());
     EXPECT_TRUE(Magasin().Donnees_Chargees);
