@@ -52,15 +52,17 @@ std::thread& fil_archivage() {
 
 void signaler_bilan(const Bilan_Fusion& bilan) {
     if (!bilan.reussie())
-        plateforme().Message(bilan.erreur + QStringLiteral("\n\nLes données restent affichables "
-                                                           "et peuvent être enregistrées."),
+        plateforme().Message(bilan.erreur + QStringLiteral("\n\nLes données n'ont pas été "
+                                                           "archivées ; elles restent affichées "
+                                                           "par le programme."),
                              QStringLiteral("Archivage impossible"), Icone::Exclamation);
     else if (bilan.conflits > 0)
         plateforme().Message(
-            QStringLiteral("%1 valeurs reçues diffèrent de celles de l'archive pour les mêmes "
-                           "instants : l'archive garde les premières.\n(%2)")
-                .arg(bilan.conflits)
-                .arg(Texte_Bilan(bilan)),
+            QStringLiteral("%1 pour des instants déjà connus : l'archive garde les premières "
+                           "valeurs reçues.\n(%2)")
+                .arg(Texte_Compte(bilan.conflits, QStringLiteral("valeur reçue diffère"),
+                                  QStringLiteral("valeurs reçues diffèrent")),
+                     Texte_Bilan(bilan)),
             QStringLiteral("Archive de l'appareil %1").arg(bilan.numero_serie), Icone::Exclamation);
 }
 

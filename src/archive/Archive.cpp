@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -117,9 +118,9 @@ QString Texte_Couverture(const Couverture& c) {
         const double jours =
             static_cast<double>(minute_horodatage(c.dernier) - minute_horodatage(c.premier)) /
             1440.0;
-        t +=
-            QStringLiteral(" du %1 au %2 (%3 jours)")
-                .arg(Texte_Horodatage(c.premier), Texte_Horodatage(c.dernier), Nombre_Fr(jours, 1));
+        t += QStringLiteral(" du %1 au %2 (%3 %4)")
+                 .arg(Texte_Horodatage(c.premier), Texte_Horodatage(c.dernier), Nombre_Fr(jours, 1),
+                      jours < 2 ? QStringLiteral("jour") : QStringLiteral("jours"));
     }
     t += QStringLiteral(", ") +
          Texte_Compte(c.nb_evenements, QStringLiteral("événement"), QStringLiteral("événements")) +
@@ -140,11 +141,17 @@ QString Numero_Serie_Config(const Tableau<Nb_Elements_Config>& config) {
 
 Archive::Archive(const QString& connexion) : connexion_(connexion) {
     nom_ = QStringLiteral("lqm-archive-%1").arg(++compteur_connexions);
-    postgres_ = connexion.startsWith(QStringLiteral("postgresql://")) ||
-                connexion.startsWith(QStringLiteral("postgres://"));
+    const Forme_Connexion forme = Forme_De(connexion);
+    postgres_ = forme == Forme_Connexion::Url || forme == Forme_Connexion::Cles;
+    if (forme == Forme_Connexion::Inconnue)
+        refus_ = QStringLiteral("Adresse d'archive non reconnue : « %1 ». Donnez le chemin d'un "
+                                "fichier SQLite, ou une adresse PostgreSQL "
+                                "(postgresql://utilisateur@hote:port/base).")
+                     .arg(connexion);
     const QString pilote = postgres_ ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
     QSqlDatabase db = QSqlDatabase::addDatabase(pilote, nom_);
-    if (postgres_) {
+    QStringList options;
+    if (forme == Forme_Connexion::Url) {
         const QUrl url(connexion);
         if (!url.host().isEmpty())
             db.setHostName(url.host());
@@ -156,15 +163,34 @@ Archive::Archive(const QString& connexion) : connexion_(connexion) {
             db.setPassword(url.password());
         if (url.path().size() > 1)
             db.setDatabaseName(url.path().mid(1));
-        QStringList options;
         for (const auto& [cle, valeur] : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
             options << cle + u'=' + valeur;
+    } else if (forme == Forme_Connexion::Cles) {
+        // « host=... dbname=... » : la forme de libpq, passée telle quelle.
+        options = connexion.split(u' ', Qt::SkipEmptyParts);
+    }
+    if (postgres_) {
+        // Un serveur injoignable ne doit pas tenir le programme plus de quelques secondes.
+        if (!connexion.contains(QStringLiteral("connect_timeout")))
+            options << QStringLiteral("connect_timeout=5");
         db.setConnectOptions(options.join(u';'));
     } else {
         db.setDatabaseName(connexion.isEmpty() ? chemin_defaut() : connexion);
         // Un autre programme (lqm-outil lancé par le minuteur) peut écrire au même moment.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     }
+}
+
+Forme_Connexion Forme_De(const QString& connexion) {
+    if (connexion.startsWith(QStringLiteral("postgresql://")) ||
+        connexion.startsWith(QStringLiteral("postgres://")))
+        return Forme_Connexion::Url;
+    if (connexion.contains(QStringLiteral("://")))
+        return Forme_Connexion::Inconnue;
+    static const QRegularExpression cles(QStringLiteral(R"(^\s*(\w+=\S*\s*)+$)"));
+    if (!connexion.contains(u'/') && cles.match(connexion).hasMatch())
+        return Forme_Connexion::Cles;
+    return Forme_Connexion::SQLite;
 }
 
 Archive::~Archive() {
@@ -204,7 +230,7 @@ struct Requete {
             ok = ok && q.exec();
         }
         if (!ok)
-            *erreur = QStringLiteral("Erreur de la base de l'archive : ") + q.lastError().text();
+            *erreur = QStringLiteral("Erreur de la base de l'archive.\n") + q.lastError().text();
         return ok;
     }
 };
@@ -254,6 +280,8 @@ const std::vector<QStringList> Mises_A_Jour = {};
 } // namespace
 
 bool Archive::ouvrir() {
+    if (!refus_.isEmpty())
+        return echec(refus_);
     erreur_.clear();
     QSqlDatabase db = QSqlDatabase::database(nom_, false);
     if (!db.isValid() || !db.driver() || db.driverName().isEmpty() ||
@@ -271,29 +299,47 @@ bool Archive::ouvrir() {
                          fichier.absolutePath());
     }
     if (!db.open())
-        return echec(QStringLiteral("Impossible d'ouvrir l'archive (%1) : %2")
+        return echec(QStringLiteral("Impossible d'ouvrir l'archive (%1).\n%2")
                          .arg(description(), db.lastError().text()));
-    Requete r(db, &erreur_);
-    if (!postgres_ && !r.executer(QStringLiteral("PRAGMA journal_mode=WAL")))
-        return false;
-    if (!db.transaction())
-        return echec(QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text());
     // Un échec à l'ouverture referme tout : l'archive reste ce qu'elle était.
-    auto annuler = [&](const QString& erreur = {}) {
-        if (!erreur.isEmpty())
-            erreur_ = erreur;
+    auto annuler = [&](const QString& erreur) {
+        erreur_ = erreur;
         db.rollback();
         db.close();
         return false;
     };
-    if (!db.tables().contains(QStringLiteral("version_schema"))) {
+    const QString pas_une_archive =
+        QStringLiteral("Cette base n'est pas une archive du programme (%1) : choisissez un "
+                       "autre fichier, ou une base vide.")
+            .arg(description());
+    // Les tables du schéma courant seulement (PostgreSQL en montre d'autres, préfixées).
+    QString erreur;
+    Requete r(db, &erreur);
+    const QString tables =
+        postgres_ ? QStringLiteral("SELECT table_name FROM information_schema.tables WHERE "
+                                   "table_schema = current_schema()")
+                  : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'");
+    if (!r.executer(tables))
+        return annuler(pas_une_archive + u'\n' + erreur);
+    QStringList presentes;
+    while (r.q.next())
+        presentes << r.q.value(0).toString();
+    r.q.finish();
+    const bool archive = presentes.contains(QStringLiteral("version_schema"));
+    // Jamais d'écriture dans la base d'un autre programme.
+    if (!archive && !presentes.isEmpty())
+        return annuler(pas_une_archive);
+    if (!postgres_ && !r.executer(QStringLiteral("PRAGMA journal_mode=WAL")))
+        return annuler(pas_une_archive + u'\n' + erreur);
+    if (!db.transaction())
+        return annuler(QStringLiteral("Erreur de la base de l'archive.\n") + db.lastError().text());
+    if (!archive) {
         for (const QString& sql : schema(postgres_))
             if (!r.executer(sql))
-                return annuler();
+                return annuler(erreur);
     } else {
         if (!r.executer(QStringLiteral("SELECT version FROM version_schema")) || !r.q.next())
-            return annuler(
-                QStringLiteral("Cette base n'est pas une archive lisible du programme."));
+            return annuler(pas_une_archive);
         int version = r.q.value(0).toInt();
         r.q.finish();
         if (version > Version_Schema)
@@ -303,14 +349,14 @@ bool Archive::ouvrir() {
         for (; version < Version_Schema; ++version) {
             for (const QString& sql : Mises_A_Jour[static_cast<std::size_t>(version - 1)])
                 if (!r.executer(sql))
-                    return annuler();
+                    return annuler(erreur);
             if (!r.executer(
                     QStringLiteral("UPDATE version_schema SET version = %1").arg(version + 1)))
-                return annuler();
+                return annuler(erreur);
         }
     }
     if (!db.commit())
-        return annuler(QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text());
+        return annuler(QStringLiteral("Erreur de la base de l'archive.\n") + db.lastError().text());
     return true;
 }
 
@@ -333,7 +379,7 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     }
     QSqlDatabase db = QSqlDatabase::database(nom_, false);
     if (!db.transaction()) {
-        b.erreur = QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text();
+        b.erreur = QStringLiteral("Erreur de la base de l'archive.\n") + db.lastError().text();
         return b;
     }
     QString erreur;
@@ -349,7 +395,10 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     if (!r.executer(QStringLiteral("INSERT INTO appareils (numero_serie) VALUES (?) "
                                    "ON CONFLICT (numero_serie) DO NOTHING"),
                     {b.numero_serie}) ||
-        !r.executer(QStringLiteral("SELECT id FROM appareils WHERE numero_serie = ?"),
+        // PostgreSQL : la ligne de l'appareil verrouillée, deux fusions du même appareil
+        // (la fenêtre et le minuteur) passent l'une après l'autre. SQLite n'a qu'un écrivain.
+        !r.executer(QStringLiteral("SELECT id FROM appareils WHERE numero_serie = ?") +
+                        (postgres_ ? QStringLiteral(" FOR UPDATE") : QString()),
                     {b.numero_serie}) ||
         !r.q.next())
         return echouer(erreur);
@@ -477,6 +526,13 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
                          recus, [](const QSqlQuery& q) { return q.value(0).toLongLong(); }))
         return echouer(erreur);
 
+    // Rien de neuf : la fusion ne laisse aucune trace (un fichier rouvert n'est pas un
+    // téléchargement de plus).
+    if (b.ajoutes == 0 && b.conflits == 0) {
+        r.q.finish();
+        db.rollback();
+        return b;
+    }
     if (!r.executer(QStringLiteral("UPDATE telechargements SET ajoutes = ?, presents = ?, "
                                    "conflits = ? WHERE id = ?"),
                     {qlonglong(b.ajoutes), qlonglong(b.presents), qlonglong(b.conflits),
@@ -484,7 +540,7 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
         return echouer(erreur);
     r.q.finish();
     if (!db.commit())
-        return echouer(QStringLiteral("Erreur de la base de l'archive : ") + db.lastError().text());
+        return echouer(QStringLiteral("Erreur de la base de l'archive.\n") + db.lastError().text());
     return b;
 }
 
@@ -625,10 +681,14 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
     if (!r.executer(QStringLiteral("SELECT horodatage, code, colonne4 FROM evenements WHERE "
                                    "appareil = ? AND horodatage BETWEEN ? AND ? "
                                    "ORDER BY horodatage, code LIMIT %1")
-                        .arg(Nb_Lignes_Evenements),
+                        .arg(Nb_Lignes_Evenements + 1),
                     {app, de, a}))
         return std::nullopt;
     while (r.q.next()) {
+        if (c.nb_evenements == Nb_Lignes_Evenements) {
+            c.tronque = true;
+            break;
+        }
         std::int16_t* l = contenu.Tab_Evenements.ligne(++c.nb_evenements);
         const int code = r.q.value(1).toInt();
         poser_horodatage(l, r.q.value(0).toLongLong(), r.q.value(2).toInt());
@@ -642,10 +702,14 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
                                    "COALESCE((SELECT MAX(horodatage) FROM parametres WHERE "
                                    "appareil = ? AND horodatage < ?), ?) "
                                    "ORDER BY horodatage LIMIT %1")
-                        .arg(Nb_Lignes_Parametres),
+                        .arg(Nb_Lignes_Parametres + 1),
                     {app, a, app, de, de}))
         return std::nullopt;
     while (r.q.next()) {
+        if (c.nb_parametres == Nb_Lignes_Parametres) {
+            c.tronque = true;
+            break;
+        }
         std::int16_t* l = contenu.Tab_Parametres.ligne(++c.nb_parametres);
         const QList<QByteArray> v = r.q.value(1).toString().toLatin1().split(',');
         poser_horodatage(l, r.q.value(0).toLongLong(), v.value(0).toInt());
@@ -659,6 +723,24 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
     contenu.Date_Recuperation = recupere.toString(QStringLiteral("dd/MM/yyyy"));
     contenu.Heure_Recuperation = recupere.toString(QStringLiteral("HH:mm"));
     return c;
+}
+
+QDate Archive::debut_recent(const QString& numero_serie) {
+    const auto id = ouvrir() ? appareil(numero_serie) : std::nullopt;
+    if (!id)
+        return {};
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    // La 8192e valeur avant la fin : le lendemain de son jour, tout tient jusqu'à la fin.
+    if (r.executer(QStringLiteral("SELECT horodatage FROM leq WHERE appareil = ? "
+                                  "ORDER BY horodatage DESC LIMIT 1 OFFSET %1")
+                       .arg(Nb_Lignes_Leq - 1),
+                   {*id}) &&
+        r.q.next())
+        return Date_Horodatage(r.q.value(0).toLongLong()).addDays(1);
+    if (r.executer(QStringLiteral("SELECT MIN(horodatage) FROM leq WHERE appareil = ?"), {*id}) &&
+        r.q.next() && !r.q.value(0).isNull())
+        return Date_Horodatage(r.q.value(0).toLongLong());
+    return {};
 }
 
 std::optional<Couverture> Archive::couverture(const QString& numero_serie, const QDate& debut) {

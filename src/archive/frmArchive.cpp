@@ -64,7 +64,7 @@ frmArchive::frmArchive() : Fenetre_Base(Id_Fenetre::frmArchive) {
     Placer_Twips(Label_Debut, 5400, 2280, 3480, 600);
 
     Label_Fin =
-        Creer<QLabel>(this, "Label_Fin", QStringLiteral("Rapport réglementaire jusqu'au :"));
+        Creer<QLabel>(this, "Label_Fin", QStringLiteral("Rapport réglementaire de ce jour au :"));
     Placer_Twips(Label_Fin, 5400, 3000, 3480, 285);
     Date_Fin = Selecteur_Date(this, "Date_Fin");
     Placer_Twips(Date_Fin, 5400, 3330, 1500, 345);
@@ -116,7 +116,7 @@ void frmArchive::Form_Load() {
     if (ouverte)
         appareils_ = archive_->appareils();
     plateforme().Sablier(false);
-    Label_Base->setText(QStringLiteral("Archive : ") + archive_->description());
+    Label_Base->setText(QStringLiteral("Archive ") + archive_->description());
     if (!ouverte) {
         plateforme().Message(archive_->erreur(), QStringLiteral("Données archivées"),
                              Icone::Exclamation);
@@ -128,10 +128,12 @@ void frmArchive::Form_Load() {
         Combo_Appareil->clear();
         for (const Appareil_Archive& a : appareils_)
             Combo_Appareil->addItem(
-                QStringLiteral("%1   du %2 au %3   (%4 valeurs Leq, %5 téléchargements)")
-                    .arg(a.numero_serie, date_texte(a.premier_jour), date_texte(a.dernier_jour))
-                    .arg(a.nb_leq)
-                    .arg(a.nb_telechargements));
+                QStringLiteral("%1   du %2 au %3   (%4, %5)")
+                    .arg(a.numero_serie, date_texte(a.premier_jour), date_texte(a.dernier_jour),
+                         Texte_Compte(a.nb_leq, QStringLiteral("valeur Leq"),
+                                      QStringLiteral("valeurs Leq")),
+                         Texte_Compte(a.nb_telechargements, QStringLiteral("téléchargement"),
+                                      QStringLiteral("téléchargements"))));
     }
     Combo_Appareil_Change();
     Rendre_Visible();
@@ -166,17 +168,20 @@ void frmArchive::Combo_Appareil_Change() {
     Calendrier->setDateRange(a.premier_jour, a.dernier_jour);
     Date_Fin->setDateRange(a.premier_jour, a.dernier_jour);
     Date_Fin->setDate(a.dernier_jour);
-    // Par défaut, les cinq derniers jours : ce que l'appareil garderait.
-    Calendrier->setSelectedDate(std::max(a.premier_jour, a.dernier_jour.addDays(-5)));
+    // Par défaut, les derniers jours, autant que le magasin en tient jusqu'à la fin.
+    const QDate recent = archive_->debut_recent(a.numero_serie);
+    Calendrier->setSelectedDate(recent.isValid() ? recent : a.premier_jour);
     Calendrier_Change();
 }
 
 void frmArchive::Calendrier_Change() {
     const QDate debut = Calendrier->selectedDate();
-    Label_Debut->setText(QStringLiteral("Premier jour chargé :\n") + Jour_En_Lettres(debut));
+    Label_Debut->setText(QStringLiteral("Premier jour à charger :\n") + Jour_En_Lettres(debut));
     if (Date_Fin->date() < debut)
         Date_Fin->setDate(debut);
-    const auto c = archive_ ? archive_->couverture(numero(), debut) : std::nullopt;
+    if (!archive_)
+        return;
+    const auto c = archive_->couverture(numero(), debut);
     Label_Couverture->setText(c ? QStringLiteral("Ok chargera ") + Texte_Couverture(*c)
                                 : archive_->erreur());
 }

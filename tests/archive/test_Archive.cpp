@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST_P(Archive_Base, MemeFichierDeuxFoisPuisRelectureFidele) {
     EXPECT_EQ(b2.presents, b1.ajoutes);
     EXPECT_EQ(b2.conflits, 0);
     EXPECT_EQ(nb_leq(a), qsizetype(leq.size()));
-    EXPECT_EQ(a.appareils().front().nb_telechargements, 2);
+    EXPECT_EQ(a.appareils().front().nb_telechargements, 1); // rien de neuf : pas de trace
 
     // Relu depuis le premier jour : les mêmes lignes, la même configuration, la date de
     // récupération, dans l'ordre du classement.
@@ -106,17 +107,23 @@ TEST_P(Archive_Base, MemeFichierDeuxFoisPuisRelectureFidele) {
 
 TEST_P(Archive_Base, TelechargementsQuiSeRecouvrentEtLectureAGaucheEtADroite) {
     const auto ancien = Telechargement_Genere(QDate(2008, 3, 12));
+    const auto milieu = Telechargement_Genere(QDate(2008, 3, 14));
     const auto recent = Telechargement_Genere(QDate(2008, 3, 15));
     Archive a(connexion);
     ASSERT_TRUE(a.fusionner(*ancien, QStringLiteral("a")).reussie());
-    const Bilan_Fusion b = a.fusionner(*recent, QStringLiteral("b"));
+    // Deux fusions au même moment (la fenêtre et le minuteur), qui se recouvrent.
+    Bilan_Fusion b, m;
+    std::thread fil([&] { m = Archive(connexion).fusionner(*milieu, QStringLiteral("m")); });
+    b = Archive(connexion).fusionner(*recent, QStringLiteral("b"));
+    fil.join();
     ASSERT_TRUE(b.reussie()) << b.erreur.toStdString();
-    EXPECT_EQ(b.conflits, 0); // mêmes instants, mêmes niveaux
+    ASSERT_TRUE(m.reussie()) << m.erreur.toStdString();
+    EXPECT_EQ(b.conflits + m.conflits, 0); // mêmes instants, mêmes niveaux
     EXPECT_GT(b.presents, 1000);
 
     // L'union, sans doublon.
     std::set<std::pair<Horodatage, int>> union_leq;
-    for (const auto* t : {&ancien->Tab_Leq, &recent->Tab_Leq})
+    for (const auto* t : {&ancien->Tab_Leq, &milieu->Tab_Leq, &recent->Tab_Leq})
         for (int i = 1; i <= Nb_Lignes_Leq; ++i)
             if (Ligne_Mesure_Valide(t->ligne(i)))
                 union_leq.insert({Horodatage_Ligne(t->ligne(i)), t->ligne(i)[3]});
@@ -214,7 +221,28 @@ TEST_P(Archive_Base, FusionInterrompueLaisseLArchiveIntacte) {
     EXPECT_GT(a.fusionner(*recent, QStringLiteral("b")).ajoutes, 0);
 }
 
-TEST_P(Archive_Base, AppareilInconnuEtSchemaPlusRecent) {
+namespace {
+
+// Une instruction sur la base, par une connexion à part (PostgreSQL : celle de
+// l'environnement de pg_virtualenv).
+void executer_direct(const QString& connexion, const QString& sql) {
+    const bool postgres = connexion.startsWith(QStringLiteral("postgres"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(postgres ? QStringLiteral("QPSQL")
+                                                             : QStringLiteral("QSQLITE"),
+                                                    QStringLiteral("direct"));
+        if (!postgres)
+            db.setDatabaseName(connexion);
+        ASSERT_TRUE(db.open());
+        EXPECT_TRUE(QSqlQuery(db).exec(sql)) << sql.toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("direct"));
+}
+
+} // namespace
+
+TEST_P(Archive_Base, AppareilInconnuEtBasesRefusees) {
     Archive a(connexion);
     ASSERT_TRUE(
         a.fusionner(*Telechargement_Genere(QDate(2008, 3, 12)), QStringLiteral("a")).reussie());
@@ -223,23 +251,26 @@ TEST_P(Archive_Base, AppareilInconnuEtSchemaPlusRecent) {
     EXPECT_TRUE(a.erreur().isEmpty());
     EXPECT_FALSE(a.rapport(QStringLiteral("123"), QDate(2008, 3, 10), QDate(2008, 3, 11), 102));
     EXPECT_TRUE(a.jours(QStringLiteral("123")).empty());
+
     // Une archive écrite par un programme plus récent est refusée, pas abîmée.
-    const QString nom = QStringLiteral("lqm-version");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(connexion.startsWith(QStringLiteral("postgres"))
-                                                        ? QStringLiteral("QPSQL")
-                                                        : QStringLiteral("QSQLITE"),
-                                                    nom);
-        if (!connexion.startsWith(QStringLiteral("postgres")))
-            db.setDatabaseName(connexion);
-        ASSERT_TRUE(db.open());
-        QSqlQuery(db).exec(QStringLiteral("UPDATE version_schema SET version = 99"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nom);
+    executer_direct(connexion, QStringLiteral("UPDATE version_schema SET version = 99"));
     Archive d(connexion);
     EXPECT_FALSE(d.ouvrir());
     EXPECT_TRUE(d.erreur().contains(QStringLiteral("version plus récente")));
+
+    // La base d'un autre programme : refusée, et rien n'y est écrit.
+    const QString autre = dossier.filePath(QStringLiteral("autre.sqlite"));
+    executer_direct(autre, QStringLiteral("CREATE TABLE clients (nom TEXT)"));
+    Archive e(autre);
+    EXPECT_FALSE(
+        e.fusionner(*Telechargement_Genere(QDate(2008, 3, 12)), QStringLiteral("a")).reussie());
+    EXPECT_TRUE(e.erreur().contains(QStringLiteral("n'est pas une archive du programme")));
+    EXPECT_FALSE(QFile::exists(autre + QStringLiteral("-wal")));
+    // Une adresse mal tapée n'est pas prise pour un nom de fichier.
+    Archive f(QStringLiteral("postgressql://hote/base"));
+    EXPECT_FALSE(f.ouvrir());
+    EXPECT_TRUE(f.erreur().startsWith(QStringLiteral("Adresse d'archive non reconnue")));
+    EXPECT_EQ(Forme_De(QStringLiteral("host=serveur dbname=lqm")), Forme_Connexion::Cles);
 }
 
 TEST_P(Archive_Base, RapportLuDansLArchiveEgalAuRapportDuMagasin) {

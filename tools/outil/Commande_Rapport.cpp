@@ -47,7 +47,8 @@ int Commande_Rapport(const QStringList& arguments) {
     const QCommandLineOption du(QStringLiteral("du"), QString(), QStringLiteral("JJ/MM/AAAA"));
     const QCommandLineOption au(QStringLiteral("au"), QString(), QStringLiteral("JJ/MM/AAAA"));
     QDate debut, fin;
-    if (arguments.contains(QStringLiteral("--archive"))) {
+    const bool depuis_archive = arguments.contains(QStringLiteral("--archive"));
+    if (depuis_archive) {
         const QString erreur = Lire_Ligne_Commande(
             parseur, {limite, pdf, csv, archive, appareil, base, du, au}, arguments, 0);
         if (!erreur.isEmpty())
@@ -75,7 +76,7 @@ int Commande_Rapport(const QStringList& arguments) {
                 Aide);
     }
     Contenu_Rapport rapport;
-    if (parseur.isSet(archive)) {
+    if (depuis_archive) {
         Archive a(parseur.isSet(base) ? parseur.value(base) : Lire_Reglages_Archive().connexion);
         const auto lu = a.rapport(parseur.value(appareil), debut, fin, valeur_limite);
         if (!lu) {

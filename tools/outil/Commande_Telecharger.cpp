@@ -31,7 +31,8 @@ const QString Aide = QStringLiteral(
     "  --port CHEMIN   le port série de l'appareil (obligatoire).\n"
     "  --archiver      ajoute aussi les données à l'archive de l'appareil (bilan sur la\n"
     "                  sortie d'erreur ; le fichier est écrit même si l'archive échoue).\n"
-    "  --base CONNEXION l'archive (voir « lqm-outil archive --help »).\n"
+    "  --base CONNEXION\n"
+    "                  l'archive (voir « lqm-outil archive --help »).\n"
     "  -h, --help      affiche cette aide.\n");
 
 // Sans fenêtre, personne ne peut annuler une réception muette : on l'arrête au bout de ce
