@@ -19,15 +19,13 @@
 
 namespace {
 
-using Ligne = std::array<std::int16_t, 8>;
+using Ligne = std::vector<std::int16_t>;
 template <class Table> std::multiset<Ligne> lignes_valides(const Table& t, int n, bool mesure) {
     std::multiset<Ligne> s;
     for (int i = 1; i <= n; ++i) {
         const std::int16_t* l = t.ligne(i);
         if (mesure ? Ligne_Mesure_Valide(l) : Ligne_Parametres_Valide(l)) {
-            Ligne copie{};
-            std::copy(l, l + 8, copie.begin());
-            s.insert(copie);
+            s.insert(Ligne(l, l + Table::colonnes));
         }
     }
     return s;
@@ -135,6 +133,7 @@ TEST_P(Archive_Base, TelechargementsQuiSeRecouvrentEtLectureAGaucheEtADroite) {
     ASSERT_TRUE(c);
     EXPECT_EQ(c->premier, 200803110000);
     EXPECT_EQ(c->dernier, 200803132359);
+    EXPECT_LT(Horodatage_Ligne(lu.Tab_Parametres.ligne(1)), c->premier); // le jeu en vigueur
     EXPECT_EQ(c->nb_leq, std::count_if(union_leq.begin(), union_leq.end(), [](const auto& k) {
                   return k.first >= 200803110000 && k.first <= 200803132359;
               }));
@@ -153,6 +152,7 @@ TEST_P(Archive_Base, TelechargementsQuiSeRecouvrentEtLectureAGaucheEtADroite) {
     ASSERT_TRUE(tout);
     EXPECT_TRUE(tout->tronque);
     EXPECT_EQ(tout->nb_leq, Nb_Lignes_Leq);
+    EXPECT_EQ(plein.Date_Recuperation, QStringLiteral("12/03/2008"));
     EXPECT_TRUE(
         Texte_Couverture(*tout).contains(QStringLiteral("la mémoire du programme est pleine")));
     // Les événements s'arrêtent où s'arrêtent les valeurs.
@@ -323,17 +323,22 @@ TEST(Archive, LigneDeCommande) {
     const Resultat_Outil e = outil(
         {QStringLiteral("archive"), QStringLiteral("--base"), base, QStringLiteral("--appareil"),
          numero, QStringLiteral("--du"), QStringLiteral("11/03/2008"), QStringLiteral("--au"),
-         QStringLiteral("13/03/2008"), QStringLiteral("--sortie"), extrait});
+         QStringLiteral("13/03/2008"), QStringLiteral("--sortie"), extrait, QStringLiteral("--csv"),
+         dossier.filePath(QStringLiteral("e.csv"))});
     ASSERT_EQ(e.code, 0) << e.erreur.toStdString();
     const Resultat_Outil resume = outil({QStringLiteral("resume"), extrait});
     EXPECT_TRUE(resume.sortie.contains(QStringLiteral("Première valeur : 11/03/2008 00:00")))
         << resume.sortie.toStdString();
     EXPECT_TRUE(resume.sortie.contains(QStringLiteral("Dernière valeur : 13/03/2008 23:59")));
+    QFile csv(dossier.filePath(QStringLiteral("e.csv")));
+    EXPECT_TRUE(csv.open(QIODevice::ReadOnly) &&
+                csv.readAll().trimmed().split('\n').last().startsWith("13/03/2008;23:"));
 
     const Resultat_Outil rapport =
         outil({QStringLiteral("rapport"), QStringLiteral("--archive"), QStringLiteral("--base"),
                base, QStringLiteral("--appareil"), numero, QStringLiteral("--du"),
-               QStringLiteral("08/03/2008"), QStringLiteral("--au"), QStringLiteral("14/03/2008")});
+               QStringLiteral("08/03/2008"), QStringLiteral("--au"), QStringLiteral("14/03/2008"),
+               QStringLiteral("--limite"), QStringLiteral("94")});
     ASSERT_EQ(rapport.code, 0) << rapport.erreur.toStdString();
     // Le 11 vient du premier fichier seul, le 13 du second seul.
     for (const char* jour : {"11/03/2008", "13/03/2008"})
@@ -346,5 +351,11 @@ TEST(Archive, LigneDeCommande) {
                base, QStringLiteral("--appareil"), QStringLiteral("42"), QStringLiteral("--du"),
                QStringLiteral("08/03/2008"), QStringLiteral("--au"), QStringLiteral("14/03/2008")});
     EXPECT_EQ(inconnu.code, 1);
+    EXPECT_TRUE(rapport.sortie.contains(QStringLiteral("glissantes : 94")))
+        << rapport.sortie.toStdString();
+    EXPECT_EQ(outil({QStringLiteral("archiver"), QStringLiteral("--base"), base,
+                     dossier.filePath(QStringLiteral("absent.lqm"))})
+                  .code,
+              1);
     EXPECT_TRUE(inconnu.erreur.contains(QStringLiteral("L'appareil 42 n'est pas dans l'archive.")));
 }

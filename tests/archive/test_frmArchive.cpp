@@ -7,6 +7,7 @@
 #include "support/Environnement_Ihm.h"
 #include "support/Outil.h"
 #include "support/Telechargement_Genere.h"
+#include "tables/Impression_Tableaux.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -63,6 +64,14 @@ TEST_F(Archive_Ihm, FichiersChargesArchivesSelonLeMenuEtEchecSansPerte) {
     EXPECT_EQ(a.appareils()[0].nb_telechargements, 1);
     archiver->trigger();
     EXPECT_TRUE(Lire_Reglages_Archive().actif);
+    plateforme_test.messages.clear();
+    ++Magasin().Tab_Leq(1, 7); // la même minute revue avec un autre niveau
+    Archiver_Magasin(QStringLiteral("COM 1"));
+    Attendre_Archivage();
+    vider_evenements();
+    ASSERT_EQ(plateforme_test.messages.size(), 1u);
+    EXPECT_TRUE(
+        plateforme_test.messages[0].titre.startsWith(QStringLiteral("Archive de l'appareil")));
 
     // Une archive impossible à ouvrir : un message, et la vue s'ouvre quand même.
     Ecrire_Reglages_Archive({true, QStringLiteral("/proc/lqm/archive.sqlite")});
@@ -91,13 +100,17 @@ TEST_F(Archive_Ihm, DonneesArchiveesChargentLeMagasinOuFontLeRapport) {
         for (const QDate& jour : {QDate(2008, 3, 12), QDate(2008, 3, 15)})
             numero =
                 a.fusionner(*Telechargement_Genere(jour), QStringLiteral("COM 1")).numero_serie;
+        auto autre = Telechargement_Genere(QDate(2008, 3, 20));
+        autre->Tab_Config(2361) = 1; // un autre appareil, rangé avant
+        a.fusionner(*autre, QStringLiteral("COM 2"));
     }
     Magasin().reinitialiser();
     action("mnuArchive")->trigger();
     ASSERT_TRUE(visible("frmArchive"));
     auto* combo = controle<QComboBox>("frmArchive", "Combo_Appareil");
-    ASSERT_EQ(combo->count(), 1);
-    EXPECT_TRUE(combo->itemText(0).startsWith(numero + QStringLiteral("   du ")));
+    ASSERT_EQ(combo->count(), 2);
+    combo->setCurrentIndex(1);
+    EXPECT_TRUE(combo->itemText(1).startsWith(numero + QStringLiteral("   du ")));
     auto* calendrier = controle<QCalendarWidget>("frmArchive", "Calendrier");
     const QColor complet = calendrier->dateTextFormat(QDate(2008, 3, 13)).background().color();
     const QColor trous = calendrier->dateTextFormat(QDate(2008, 3, 15)).background().color();
@@ -124,6 +137,7 @@ TEST_F(Archive_Ihm, DonneesArchiveesChargentLeMagasinOuFontLeRapport) {
 
     // Le rapport d'une période lue dans l'archive, sans passer par le magasin.
     action("mnuArchive")->trigger();
+    controle<QComboBox>("frmArchive", "Combo_Appareil")->setCurrentIndex(1);
     calendrier = controle<QCalendarWidget>("frmArchive", "Calendrier");
     calendrier->setSelectedDate(QDate(2008, 3, 8));
     controle<QDateEdit>("frmArchive", "Date_Fin")->setDate(QDate(2008, 3, 14));
@@ -133,4 +147,5 @@ TEST_F(Archive_Ihm, DonneesArchiveesChargentLeMagasinOuFontLeRapport) {
     const QString entete = controle<QLabel>("frmRapport", "Label_Entete")->text();
     EXPECT_TRUE(entete.contains(QStringLiteral("08   Mars    2008 au Vendredi 14")))
         << entete.toStdString();
+    EXPECT_EQ(Nom_Document(QStringLiteral("R")), QStringLiteral("R du 08-03-2008 au 14-03-2008"));
 }

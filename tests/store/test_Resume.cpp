@@ -96,6 +96,10 @@ TEST(Outil, TelechargerCoupeOuInterrompuAvecLeSimulateur) {
         << reussi.erreur.toStdString();
     EXPECT_TRUE(
         outil({"archive", "--base", base}).sortie.contains(QStringLiteral("Appareil 7041235987")));
+    EXPECT_EQ(outil({"telecharger", fichier, "--port", simulateur.chemin(), "--archiver", "--base",
+                     "/proc/lqm/a.sqlite"})
+                  .code,
+              1);
     EXPECT_TRUE(outil({"resume", fichier})
                     .sortie.startsWith(QStringLiteral("Numéro de série : 7041235987\n")));
     fichier = dossier.filePath(QStringLiteral("rien.lqm"));
