@@ -23,6 +23,12 @@ struct Archive_Six_Mois {
                 a.fusionner(*Telechargement_Genere(jour), QStringLiteral("COM 1")).numero_serie;
         suivant = Telechargement_Genere(jour);
     }
+    // Une copie fraîche de l'archive, sans les fichiers WAL d'une copie précédente.
+    void copier_vers(const QString& copie) const {
+        for (const char* suffixe : {"", "-wal", "-shm"})
+            QFile::remove(copie + QLatin1String(suffixe));
+        QFile::copy(chemin, copie);
+    }
 };
 
 Archive_Six_Mois& archive() {
@@ -37,9 +43,7 @@ void BM_Fusion_Telechargement_Archive_6_Mois(benchmark::State& state) {
     const QString copie = six.dossier.filePath(QStringLiteral("copie.sqlite"));
     for (auto _ : state) {
         state.PauseTiming();
-        for (const char* suffixe : {"", "-wal", "-shm"})
-            QFile::remove(copie + QLatin1String(suffixe));
-        QFile::copy(six.chemin, copie);
+        six.copier_vers(copie);
         state.ResumeTiming();
         Archive a(copie);
         const Bilan_Fusion b = a.fusionner(*six.suivant, QStringLiteral("COM 1"));
@@ -94,9 +98,7 @@ void BM_Archivage_Apres_Telechargement(benchmark::State& state) {
     Recopier_Contenu(*six.suivant, Magasin());
     for (auto _ : state) {
         state.PauseTiming();
-        for (const char* suffixe : {"", "-wal", "-shm"})
-            QFile::remove(copie + QLatin1String(suffixe));
-        QFile::copy(six.chemin, copie);
+        six.copier_vers(copie);
         state.ResumeTiming();
         Archiver_Magasin(QStringLiteral("COM 1"));
         state.PauseTiming();
