@@ -83,6 +83,13 @@ int code_evenement(const std::int16_t* l) {
     return l[6] * 256 + l[7];
 }
 
+// L'inverse : la ligne d'un événement archivé.
+void poser_evenement(std::int16_t* l, Horodatage h, int code, int colonne4) {
+    poser_horodatage(l, h, colonne4);
+    l[6] = static_cast<std::int16_t>(code / 256);
+    l[7] = static_cast<std::int16_t>(code % 256);
+}
+
 } // namespace
 
 Horodatage Horodatage_Ligne(const std::int16_t* l) {
@@ -387,8 +394,7 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     auto echouer = [&](const QString& e) {
         r.q.finish();
         db.rollback();
-        b = {};
-        b.numero_serie = Numero_Serie_Config(contenu.Tab_Config);
+        b.ajoutes = b.presents = b.conflits = 0; // rien n'est resté
         b.erreur = e;
         return b;
     };
@@ -690,10 +696,7 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
             break;
         }
         std::int16_t* l = contenu.Tab_Evenements.ligne(++c.nb_evenements);
-        const int code = r.q.value(1).toInt();
-        poser_horodatage(l, r.q.value(0).toLongLong(), r.q.value(2).toInt());
-        l[6] = static_cast<std::int16_t>(code / 256);
-        l[7] = static_cast<std::int16_t>(code % 256);
+        poser_evenement(l, r.q.value(0).toLongLong(), r.q.value(1).toInt(), r.q.value(2).toInt());
     }
     r.q.finish();
     // Le jeu de paramètres en vigueur au début, puis ceux de la période.
@@ -778,10 +781,7 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
     while (r.q.next()) {
         const Horodatage h = r.q.value(0).toLongLong();
         std::int16_t l[8] = {};
-        const int code = r.q.value(1).toInt();
-        poser_horodatage(l, h, 0);
-        l[6] = static_cast<std::int16_t>(code / 256);
-        l[7] = static_cast<std::int16_t>(code % 256);
+        poser_evenement(l, h, r.q.value(1).toInt(), 0);
         if (Date_Horodatage(h).isValid() &&
             Texte_Evenement(l, Vocabulaire::Tableau) == QStringLiteral("Coupure Alimentation"))
             d.coupures.push_back(minute_horodatage(h));
