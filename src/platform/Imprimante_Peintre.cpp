@@ -10,15 +10,11 @@ constexpr int Resolution_Ecran = 96;
 } // namespace
 
 Imprimante_Peintre::Imprimante_Peintre(std::unique_ptr<QPagedPaintDevice> appareil,
-                                       std::function<void(int)> resolution,
-                                       std::function<void(bool)> sur_orientation)
-    : appareil_(std::move(appareil)), resolution_(std::move(resolution)),
-      sur_orientation_(std::move(sur_orientation)) {}
+                                       std::function<void(int)> resolution)
+    : appareil_(std::move(appareil)), resolution_(std::move(resolution)) {}
 
 void Imprimante_Peintre::Paysage(bool paysage) {
     appareil_->setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (sur_orientation_)
-        sur_orientation_(paysage);
 }
 
 void Imprimante_Peintre::Texte(int x_twips, int y_twips, const QString& texte) {

@@ -12,11 +12,9 @@
 
 class Imprimante_Peintre final : public Imprimante {
 public:
-    // « resolution » pose la résolution de l'appareil (avant le premier dessin) ;
-    // « sur_orientation » apprend l'orientation demandée (ou rien).
+    // « resolution » pose la résolution de l'appareil (avant le premier dessin).
     Imprimante_Peintre(std::unique_ptr<QPagedPaintDevice> appareil,
-                       std::function<void(int)> resolution,
-                       std::function<void(bool)> sur_orientation = {});
+                       std::function<void(int)> resolution);
 
     void Paysage(bool paysage) override;
     void Texte(int x_twips, int y_twips, const QString& texte) override;
@@ -29,7 +27,6 @@ private:
 
     std::unique_ptr<QPagedPaintDevice> appareil_;
     std::function<void(int)> resolution_;
-    std::function<void(bool)> sur_orientation_;
     QPainter peintre_;
     bool echec_ = false;
 };

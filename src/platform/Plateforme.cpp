@@ -46,6 +46,30 @@ void Plateforme::Attendre_Ms(int ms, const std::function<bool()>& arret) {
 }
 
 namespace {
+// L'imprimante choisie, dont chaque changement d'orientation est retenu pour les travaux
+// suivants, comme le fait une imprimante du système.
+class Imprimante_Retenue final : public Imprimante {
+public:
+    Imprimante_Retenue(std::unique_ptr<Imprimante> imprimante, bool& paysage)
+        : imprimante_(std::move(imprimante)), paysage_(paysage) {}
+    void Paysage(bool paysage) override {
+        paysage_ = paysage;
+        imprimante_->Paysage(paysage);
+    }
+    void Texte(int x_twips, int y_twips, const QString& texte) override {
+        imprimante_->Texte(x_twips, y_twips, texte);
+    }
+    void Nouvelle_Page() override { imprimante_->Nouvelle_Page(); }
+    void Dessiner(const std::function<void(QPainter&, const QRectF&)>& dessin) override {
+        imprimante_->Dessiner(dessin);
+    }
+    bool Terminer() override { return imprimante_->Terminer(); }
+
+private:
+    std::unique_ptr<Imprimante> imprimante_;
+    bool& paysage_;
+};
+
 class Plateforme_Silencieuse final : public Plateforme {
 public:
     void Sablier(bool) override {}
@@ -56,7 +80,7 @@ public:
     std::optional<QString> Dialogue_Enregistrer(const QString&, const QString&) override {
         return std::nullopt;
     }
-    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString&, std::optional<bool>) override {
+    std::unique_ptr<Imprimante> Choisir_Imprimante(const QString&, bool) override {
         return nullptr;
     }
 };
@@ -72,6 +96,16 @@ Plateforme& plateforme() {
     return installee() ? *installee() : silencieuse;
 }
 
+std::unique_ptr<Imprimante> Plateforme::Dialogue_Imprimante(const QString& document,
+                                                            std::optional<bool> paysage) {
+    if (paysage)
+        paysage_ = *paysage;
+    std::unique_ptr<Imprimante> choisie = Choisir_Imprimante(document, paysage_);
+    if (!choisie)
+        return nullptr;
+    return std::make_unique<Imprimante_Retenue>(std::move(choisie), paysage_);
+}
+
 void Installer_Plateforme(Plateforme* p) {
     installee() = p;
 }
@@ -81,7 +115,7 @@ bool Terminer_Impression(Imprimante& imprimante) {
         return true;
     plateforme().Message(QStringLiteral("L'impression n'a pas pu se faire : l'imprimante, ou le "
                                         "fichier PDF choisi, a refusé le document !!!"),
-                         QStringLiteral("Impression impossible !!!"), Icone::Exclamation);
+                         QStringLiteral("Impression impossible !!!"), Icone::Critique);
     return false;
 }
 

@@ -49,11 +49,19 @@ public:
     virtual std::optional<QString> Dialogue_Ouvrir(const QString& nom, const QString& filtre) = 0;
     virtual std::optional<QString> Dialogue_Enregistrer(const QString& nom,
                                                         const QString& filtre) = 0;
-    // « document » : le nom du travail, et du fichier PDF proposé. « paysage » : l'orientation
-    // posée avant le dialogue ; sans elle, l'imprimante garde celle du dernier travail.
-    // nullptr = Annuler ou erreur.
-    virtual std::unique_ptr<Imprimante>
-    Dialogue_Imprimante(const QString& document, std::optional<bool> paysage = std::nullopt) = 0;
+    // Le dialogue d'impression. « document » : le nom du travail, et du fichier PDF proposé.
+    // « paysage » : l'orientation posée avant le dialogue ; sans elle, l'imprimante garde celle
+    // du dernier travail, retenue ici pour chaque plateforme. nullptr = Annuler ou erreur.
+    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString& document,
+                                                    std::optional<bool> paysage = std::nullopt);
+
+protected:
+    // Le dialogue lui-même, ouvert sur l'orientation « paysage ».
+    virtual std::unique_ptr<Imprimante> Choisir_Imprimante(const QString& document,
+                                                           bool paysage) = 0;
+
+private:
+    bool paysage_ = false;
 };
 
 // La plateforme en service. Sans installation préalable, une plateforme silencieuse

@@ -14,7 +14,7 @@ public:
     std::optional<QString> Dialogue_Enregistrer(const QString&, const QString&) override {
         return std::nullopt;
     }
-    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString&, std::optional<bool>) override {
+    std::unique_ptr<Imprimante> Choisir_Imprimante(const QString&, bool) override {
         return nullptr;
     }
 };

@@ -14,7 +14,7 @@
 #include <QTranslator>
 
 void Plateforme_Qt::Sablier(bool actif) {
-    // Un seul niveau, comme le pointeur de souris d'origine : on ne l'empile pas.
+    // Un seul niveau : la fin d'un travail rend la flèche, même après deux débuts.
     if (actif && sablier_ == 0) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         sablier_ = 1;
@@ -69,21 +69,17 @@ std::optional<QString> Plateforme_Qt::Dialogue_Enregistrer(const QString& nom,
     return choix.isEmpty() ? QString() : choix.first();
 }
 
-std::unique_ptr<Imprimante> Plateforme_Qt::Dialogue_Imprimante(const QString& document,
-                                                               std::optional<bool> paysage) {
+std::unique_ptr<Imprimante> Plateforme_Qt::Choisir_Imprimante(const QString& document,
+                                                              bool paysage) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(document);
-    if (paysage)
-        paysage_ = paysage;
-    if (paysage_)
-        printer->setPageOrientation(*paysage_ ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer->setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintDialog dialogue(printer.get(), parent_);
     if (dialogue.exec() != QDialog::Accepted)
         return nullptr;
     QPrinter* appareil = printer.get();
     return std::make_unique<Imprimante_Peintre>(
-        std::move(printer), [appareil](int ppp) { appareil->setResolution(ppp); },
-        [this](bool p) { paysage_ = p; });
+        std::move(printer), [appareil](int ppp) { appareil->setResolution(ppp); });
 }
 
 void Charger_Traduction_Qt() {

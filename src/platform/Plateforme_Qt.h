@@ -13,14 +13,13 @@ public:
     void Message(const QString& texte, const QString& titre, Icone icone) override;
     std::optional<QString> Dialogue_Ouvrir(const QString& nom, const QString& filtre) override;
     std::optional<QString> Dialogue_Enregistrer(const QString& nom, const QString& filtre) override;
-    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString& document,
-                                                    std::optional<bool> paysage) override;
+
+protected:
+    std::unique_ptr<Imprimante> Choisir_Imprimante(const QString& document, bool paysage) override;
 
 private:
     QWidget* parent_ = nullptr;
     int sablier_ = 0;
-    // L'orientation demandée en dernier : chaque travail la reprend.
-    std::optional<bool> paysage_;
 };
 
 // Charge la traduction française des dialogues de Qt (fichier, impression, messages).

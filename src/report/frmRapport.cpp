@@ -121,8 +121,8 @@ void frmRapport::Cmd_Jeune_Public_Click() {
 }
 
 void frmRapport::Cmd_Print_Click() {
-    const std::unique_ptr<Imprimante> imprimante =
-        plateforme().Dialogue_Imprimante(Nom_Document(QStringLiteral("Rapport réglementaire")));
+    const std::unique_ptr<Imprimante> imprimante = plateforme().Dialogue_Imprimante(
+        Nom_Document(QStringLiteral("Rapport réglementaire")), false);
     if (imprimante)
         Imprimer_Pages(*imprimante, Pages_Rapport(rapport_));
 }

@@ -89,6 +89,9 @@ QString Nom_Document(const QString& sujet) {
 }
 
 bool Imprimer_Pages(Imprimante& imprimante, const std::vector<Page_Imprimee>& pages) {
+    // Les 69 lignes d'une page descendent jusqu'à 15500 twips : seul le portrait les tient
+    // toutes, quelle que soit l'orientation du travail précédent ou du dialogue.
+    imprimante.Paysage(false);
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0)
             imprimante.Nouvelle_Page();

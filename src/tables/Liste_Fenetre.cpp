@@ -1,14 +1,36 @@
 #include "tables/Liste_Fenetre.h"
 
+#include <QFontMetrics>
 #include <QListView>
 #include <QStringListModel>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace {
+
+// Toutes les lignes ont la taille que la vue mesure sur une seule (elle n'a pas à les mesurer
+// une à une), mais la largeur de la plus longue : la barre de défilement horizontale mène au
+// bout de chaque ligne.
+class Delegue_Lignes final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int largeur = 0;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize taille = QStyledItemDelegate::sizeHint(option, index);
+        taille.setWidth(std::max(taille.width(), largeur));
+        return taille;
+    }
+};
+
+} // namespace
 
 QListView* Creer_Liste(QWidget* parent, const char* nom) {
     auto* liste = new QListView(parent);
     liste->setObjectName(QString::fromLatin1(nom));
     liste->setModel(new QStringListModel(liste));
+    liste->setItemDelegate(new Delegue_Lignes(liste));
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Toutes les lignes ont la même hauteur : la vue n'a pas à les mesurer une à une.
     liste->setUniformItemSizes(true);
     // Une ligne trop longue se lit en faisant défiler, jamais coupée de « … ».
     liste->setTextElideMode(Qt::ElideNone);
@@ -24,5 +46,12 @@ void Montrer_Liste(QListView* liste, const Liste_Affichee& contenu) {
     } else {
         liste->setFont(QFont()); // celle de la fenêtre
     }
+    const QFontMetrics mesure(liste->font());
+    int largeur = 0;
+    for (const QString& ligne : contenu.lignes)
+        largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
+    // Les marges que le délégué ajoute au texte, de part et d'autre.
+    const int marge = liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
+    static_cast<Delegue_Lignes*>(liste->itemDelegate())->largeur = largeur + 2 * marge;
     static_cast<QStringListModel*>(liste->model())->setStringList(contenu.lignes);
 }

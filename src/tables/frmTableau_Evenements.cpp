@@ -76,11 +76,10 @@ void frmTableau_Evenements::Form_Unload() {
 }
 
 void frmTableau_Evenements::Cmd_Print_Click() {
-    const std::unique_ptr<Imprimante> imprimante =
-        plateforme().Dialogue_Imprimante(Nom_Document(QStringLiteral("Tableau des événements")));
+    const std::unique_ptr<Imprimante> imprimante = plateforme().Dialogue_Imprimante(
+        Nom_Document(QStringLiteral("Tableau des événements")), false);
     if (!imprimante)
         return; // Annuler : rien d'imprimé
-    // L'orientation n'est pas touchée : celle du dernier travail.
     Imprimer_Pages(*imprimante, Pages_Tableau_Evenements(contenu_));
 }
 

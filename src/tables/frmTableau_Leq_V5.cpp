@@ -84,12 +84,9 @@ void frmTableau_Leq_V5::Form_Unload() {
 
 void frmTableau_Leq_V5::Cmd_Print_Click() {
     const std::unique_ptr<Imprimante> imprimante =
-        plateforme().Dialogue_Imprimante(Nom_Document(QStringLiteral("Tableau Leq")));
+        plateforme().Dialogue_Imprimante(Nom_Document(QStringLiteral("Tableau Leq")), false);
     if (!imprimante)
         return; // Annuler : rien d'imprimé
-    // Le tableau Leq s'imprime en portrait ; l'orientation reste celle de l'imprimante
-    // jusqu'au prochain travail.
-    imprimante->Paysage(false);
     Imprimer_Pages(*imprimante, Pages_Tableau_Leq(contenu_));
 }
 

@@ -61,16 +61,17 @@ public:
                                                 const QString& filtre) override {
         return repondre(nom, filtre);
     }
-    // Le dialogue d'impression : le nom du document et l'orientation posée avant lui, puis
-    // l'imprimante que rend « imprimante » (aucune : Annuler).
-    std::vector<std::pair<QString, std::optional<bool>>> impressions;
+    // Le dialogue d'impression : le nom du document et l'orientation sur laquelle il s'ouvre,
+    // puis l'imprimante que rend « imprimante » (aucune : Annuler), dans cette orientation.
+    std::vector<std::pair<QString, bool>> impressions;
     std::function<std::unique_ptr<Imprimante>()> imprimante;
-    std::unique_ptr<Imprimante> Dialogue_Imprimante(const QString& document,
-                                                    std::optional<bool> paysage) override {
+
+protected:
+    std::unique_ptr<Imprimante> Choisir_Imprimante(const QString& document, bool paysage) override {
         impressions.emplace_back(document, paysage);
         std::unique_ptr<Imprimante> choisie = imprimante ? imprimante() : nullptr;
-        if (choisie && paysage)
-            choisie->Paysage(*paysage); // le dialogue s'ouvre sur l'orientation demandée
+        if (choisie)
+            choisie->Paysage(paysage);
         return choisie;
     }
 

@@ -82,6 +82,7 @@ TEST_F(Impressions, TableauLeqAnnulerEtEchec) {
     cliquer(f, "Cmd_Print");
     ASSERT_EQ(plateforme_test.messages.size(), 1u);
     EXPECT_EQ(plateforme_test.messages[0].titre, QStringLiteral("Impression impossible !!!"));
+    EXPECT_EQ(plateforme_test.messages[0].icone, Icone::Critique); // un échec, pas un oubli
     EXPECT_EQ(etat(f), avant);
 }
 
@@ -95,8 +96,7 @@ TEST_F(Impressions, GraphiqueEtParametres) {
     const QStringList agrandi = etat(graphique);
     cliquer(graphique, "Cmd_Print_Leq1");
     EXPECT_EQ(plateforme_test.impressions.back(),
-              std::make_pair(QStringLiteral("Graphique Leq 1 du 07-03-2008 au 08-03-2008"),
-                             std::optional<bool>(true)));
+              std::make_pair(QStringLiteral("Graphique Leq 1 du 07-03-2008 au 08-03-2008"), true));
     EXPECT_EQ(etat(graphique), agrandi);
     const QString boites = lire({QStringLiteral("-bbox")});
     EXPECT_TRUE(boites.contains(QStringLiteral("<page width=\"842")));
@@ -123,6 +123,93 @@ TEST_F(Impressions, GraphiqueEtParametres) {
     EXPECT_TRUE(texte.contains(QStringLiteral("Niveau Public 1 :")));
     EXPECT_FALSE(texte.contains(
         p->findChild<QComboBox*>(QStringLiteral("Combo_Jour"))->currentText().simplified()));
+}
+
+// Après un graphique (paysage), chaque tableau et le rapport s'impriment en portrait : toutes
+// les lignes et tous les numéros de page tiennent sur le papier, page après page.
+TEST_F(Impressions, TableauxEtRapportEnPortraitApresUnGraphique) {
+    const QRegularExpression page_pdf(
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">(.*?)</page>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression bas_mot(QStringLiteral("yMax=\"([0-9.]+)\""));
+    const QRegularExpression numero(QStringLiteral("^Page (\\d+)$"));
+    auto non_vides = [](const QStringList& lignes) {
+        QStringList r;
+        for (const QString& l : lignes)
+            if (!l.simplified().isEmpty())
+                r << l.simplified();
+        return r;
+    };
+    for (auto [id, listes] : {std::pair{Id_Fenetre::frmTableau_Evenements, "List_Evenements"},
+                              {Id_Fenetre::frmTableau_Leq_V5, "List_Leq10 List_Leq1"},
+                              {Id_Fenetre::frmRapport, "List_Rapport"}}) {
+        Ecrire_Periode_Graph(QDate(2008, 3, 7), 1);
+        QWidget* graphique = ouvrir(Id_Fenetre::frmGraphique_Leq);
+        cliquer(graphique, "Cmd_Zoom_Leq1");
+        cliquer(graphique, "Cmd_Print_Leq1");
+        ASSERT_TRUE(lire({QStringLiteral("-bbox")}).contains(QStringLiteral("<page width=\"842")));
+
+        auto& M = Magasin();
+        M.Jour_Debut = QStringLiteral("07"), M.Jour_Fin = QStringLiteral("12");
+        M.Mois_Debut = M.Mois_Fin = QStringLiteral("03");
+        M.Annee_Debut = M.Annee_Fin = QStringLiteral("2008");
+        QWidget* f = ouvrir(id);
+        if (id == Id_Fenetre::frmRapport)
+            cliquer(f, "Cmd_Jeune_Public"); // des dépassements : plus d'une page
+        cliquer(f, "Cmd_Print");
+        EXPECT_FALSE(plateforme_test.impressions.back().second);
+        for (const auto& p : page_pdf.globalMatch(lire({QStringLiteral("-bbox")}))) {
+            EXPECT_LT(p.captured(1).toDouble(), p.captured(2).toDouble());
+            for (const auto& mot : bas_mot.globalMatch(p.captured(3)))
+                ASSERT_LE(mot.captured(1).toDouble(), p.captured(2).toDouble()) << listes;
+        }
+        // Sous les deux lignes d'en-tête de chaque page, les lignes de la fenêtre dans l'ordre,
+        // puis le numéro de page (chaque section du tableau Leq repart de 1).
+        QStringList montrees, imprimees;
+        for (const QString& nom : QString::fromLatin1(listes).split(u' '))
+            montrees +=
+                non_vides(static_cast<QStringListModel*>(f->findChild<QListView*>(nom)->model())
+                              ->stringList());
+        int attendu = 0;
+        for (const QString& page : lire({QStringLiteral("-layout")}).split(u'\f')) {
+            const QStringList lignes = non_vides(page.split(u'\n'));
+            if (lignes.isEmpty())
+                continue;
+            ASSERT_GE(lignes.size(), 3) << listes;
+            const int n = numero.match(lignes.last()).captured(1).toInt();
+            attendu = n == 1 ? 1 : attendu + 1;
+            EXPECT_EQ(n, attendu) << listes;
+            imprimees += lignes.mid(2, lignes.size() - 3);
+        }
+        EXPECT_EQ(imprimees, montrees) << listes;
+        EXPECT_GT(imprimees.size(), 53) << listes; // plus qu'une page en paysage n'en tient
+    }
+}
+
+// Les lignes d'événement les plus longues se lisent jusqu'au bout, en faisant défiler : dans
+// le graphique (liste étroite) comme dans le tableau.
+TEST_F(Impressions, LignesLonguesLisiblesJusquAuBout) {
+    auto lisible_jusqu_au_bout = [](QWidget* fenetre, const char* nom) {
+        auto* liste = fenetre->findChild<QListView*>(QString::fromLatin1(nom));
+        const QStringList lignes = static_cast<QStringListModel*>(liste->model())->stringList();
+        const QFontMetrics mesure = liste->fontMetrics();
+        int plus_longue = 0;
+        for (int i = 0; i < lignes.size(); ++i) {
+            if (mesure.horizontalAdvance(lignes[i]) > mesure.horizontalAdvance(lignes[plus_longue]))
+                plus_longue = i;
+        }
+        EXPECT_TRUE(lignes[plus_longue].contains(QStringLiteral("Régulation")));
+        EXPECT_GE(liste->visualRect(liste->model()->index(plus_longue, 0)).width(),
+                  mesure.horizontalAdvance(lignes[plus_longue]))
+            << nom;
+    };
+    Ecrire_Periode_Graph(QDate(2008, 3, 6), 7);
+    lisible_jusqu_au_bout(ouvrir(Id_Fenetre::frmGraphique_Leq), "List_Depassement");
+    auto& M = Magasin();
+    M.Jour_Debut = QStringLiteral("06"), M.Jour_Fin = QStringLiteral("12");
+    M.Mois_Debut = M.Mois_Fin = QStringLiteral("03");
+    M.Annee_Debut = M.Annee_Fin = QStringLiteral("2008");
+    lisible_jusqu_au_bout(ouvrir(Id_Fenetre::frmTableau_Evenements), "List_Evenements");
 }
 
 // Le rapport par le menu et le dialogue des tableaux ; une limite plus basse ajoute des
