@@ -130,8 +130,10 @@ frmParametres_v4::frmParametres_v4() : Fenetre_Base(Id_Fenetre::frmParametres_v4
             &frmParametres_v4::Combo_Jour_Click);
     connect(Combo_Jour->lineEdit(), &QLineEdit::textEdited, this,
             &frmParametres_v4::Combo_Jour_Change);
+    // Les touches arrivent à la liste, qui les passe à son champ par un appel direct : le
+    // filtre se pose sur les deux.
+    Combo_Jour->installEventFilter(this);
     Combo_Jour->lineEdit()->installEventFilter(this);
-    // L'impression viendra ; le bouton est déjà là, sans effet.
     connect(Cmd_Print, &QPushButton::clicked, this, &frmParametres_v4::Cmd_Print_Click);
     connect(Cmd_Exit, &QPushButton::clicked, this, &frmParametres_v4::Cmd_Exit_Click);
 }
@@ -139,7 +141,8 @@ frmParametres_v4::frmParametres_v4() : Fenetre_Base(Id_Fenetre::frmParametres_v4
 bool frmParametres_v4::eventFilter(QObject* objet, QEvent* evenement) {
     // Entrée dans le champ ne choisit pas de jeu (Qt le ferait d'après le texte, et les
     // réglages changeraient sans que le texte ni la ligne de période ne le montrent).
-    if (objet == Combo_Jour->lineEdit() && evenement->type() == QEvent::KeyPress) {
+    if ((objet == Combo_Jour || objet == Combo_Jour->lineEdit()) &&
+        evenement->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(evenement)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter)
             return true;
@@ -210,11 +213,4 @@ void frmParametres_v4::Cmd_Print_Click() {
 void frmParametres_v4::Cmd_Exit_Click() {
     Drapeaux().Ouvert_frmParametres_v4 = false;
     Fenetres::instance().Decharger(Id_Fenetre::frmParametres_v4);
-}
-
-void frmParametres_v4::Couleur_Fond(const QColor& couleur) {
-    // Les étiquettes héritent de la palette de la fenêtre.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, couleur);
-    setPalette(palette);
 }

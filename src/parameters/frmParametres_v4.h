@@ -5,7 +5,6 @@
 
 #include <array>
 
-class QColor;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -24,9 +23,6 @@ public:
     // Imprime la fenêtre telle qu'elle se montre, en noir sur blanc, sans liste ni boutons.
     void Cmd_Print_Click();
     void Cmd_Exit_Click();
-
-    // Fond de la fenêtre et de toutes ses étiquettes : blanc le temps d'imprimer.
-    void Couleur_Fond(const QColor& couleur);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

@@ -42,9 +42,10 @@ protected:
     QComboBox* combo() const {
         return fenetre("frmParametres_v4")->findChild<QComboBox*>("Combo_Jour");
     }
+    // Là où vont les touches du clavier : à la liste, qui les passe à son champ.
     void taper(const QString& lettre, int touche = Qt::Key_X) {
         QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, lettre);
-        QApplication::sendEvent(combo()->lineEdit(), &appui);
+        QApplication::sendEvent(combo(), &appui);
     }
 };
 
