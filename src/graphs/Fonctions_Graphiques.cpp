@@ -277,7 +277,8 @@ void Trace_Grille_Zoom(Surface_Dessin& s, int duree, bool montrer) {
             s.Ligne(L, -niveau, L + W, -niveau, Gris_Grille);
         const QString texte = QString::number(niveau) + QStringLiteral(" dB");
         ecrire(s, L, -niveau - 0.025 * H, texte);
-        ecrire(s, L + W - 0.015 * W, -niveau - 0.025 * H, texte);
+        s.CurrentX = L + W - 0.015 * W;
+        s.Ecrire_Fin(texte);
     }
 }
 

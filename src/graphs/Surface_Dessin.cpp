@@ -36,7 +36,11 @@ void Surface_Dessin::Point(double x, double y, Couleur c) {
 }
 
 void Surface_Dessin::Ecrire(const QString& texte) {
-    tracer_texte(CurrentX, CurrentY, texte);
+    tracer_texte(CurrentX, CurrentY, texte, false);
+}
+
+void Surface_Dessin::Ecrire_Fin(const QString& texte) {
+    tracer_texte(CurrentX, CurrentY, texte, true);
 }
 
 void Surface_Enregistreuse::tracer_echelle() {
@@ -52,8 +56,9 @@ void Surface_Enregistreuse::tracer_point(double x, double y, Couleur c) {
     operations.push_back({Genre::Point, x, y, x, y, c, DrawWidth(), 0, {}});
 }
 
-void Surface_Enregistreuse::tracer_texte(double x, double y, const QString& texte) {
-    operations.push_back({Genre::Texte, x, y, x, y, ForeColor(), DrawWidth(), FontSize(), texte});
+void Surface_Enregistreuse::tracer_texte(double x, double y, const QString& texte, bool fin) {
+    operations.push_back(
+        {Genre::Texte, x, y, x, y, ForeColor(), DrawWidth(), FontSize(), texte, fin});
 }
 
 QString Surface_Enregistreuse::Texte_Operations() const {
@@ -75,8 +80,9 @@ QString Surface_Enregistreuse::Texte_Operations() const {
                 << QStringLiteral("point %1 %2 %3").arg(n(o.x1), n(o.y1), Texte_Couleur(o.couleur));
             break;
         case Genre::Texte:
-            lignes << QStringLiteral("texte %1 %2 %3 %4 %5")
-                          .arg(n(o.x1), n(o.y1), Texte_Couleur(o.couleur), n(o.taille), o.texte);
+            lignes << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                          .arg(o.fin ? QStringLiteral("texte-fin") : QStringLiteral("texte"),
+                               n(o.x1), n(o.y1), Texte_Couleur(o.couleur), n(o.taille), o.texte);
             break;
         }
     }

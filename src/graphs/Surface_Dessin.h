@@ -49,12 +49,15 @@ public:
     void Point(double x, double y, Couleur c);
     // Le coin haut gauche du texte est à (CurrentX, CurrentY), dans la couleur d'avant-plan.
     void Ecrire(const QString& texte);
+    // Le texte finit à CurrentX : posé près du bord droit, il se lit en entier.
+    void Ecrire_Fin(const QString& texte);
 
 protected:
     virtual void tracer_echelle() {}
     virtual void tracer_ligne(double x1, double y1, double x2, double y2, Couleur c) = 0;
     virtual void tracer_point(double x, double y, Couleur c) = 0;
-    virtual void tracer_texte(double x, double y, const QString& texte) = 0;
+    // « fin » : le texte finit en x au lieu d'y commencer.
+    virtual void tracer_texte(double x, double y, const QString& texte, bool fin) = 0;
 
 private:
     double gauche_ = 0, haut_ = 0, largeur_ = 1, hauteur_ = 1;
@@ -76,18 +79,20 @@ public:
         int largeur = 1;
         double taille = 0;
         QString texte;
+        bool fin = false;
     };
     std::vector<Operation> operations;
 
     // Une opération par ligne : « echelle L T W H », « ligne X1 Y1 X2 Y2 #RRGGBB LARGEUR »,
-    // « point X Y #RRGGBB », « texte X Y #RRGGBB TAILLE TEXTE ».
+    // « point X Y #RRGGBB », « texte X Y #RRGGBB TAILLE TEXTE » (« texte-fin » : le texte finit
+    // en X).
     QString Texte_Operations() const;
 
 protected:
     void tracer_echelle() override;
     void tracer_ligne(double x1, double y1, double x2, double y2, Couleur c) override;
     void tracer_point(double x, double y, Couleur c) override;
-    void tracer_texte(double x, double y, const QString& texte) override;
+    void tracer_texte(double x, double y, const QString& texte, bool fin) override;
 };
 
 // Un nombre avec au plus quatre décimales, sans zéros inutiles (« -57 », « 12.1667 »).

@@ -48,7 +48,7 @@ void Surface_Peintre::tracer_point(double x, double y, Couleur c) {
     peintre_.drawPoint(vers_peintre(x, y));
 }
 
-void Surface_Peintre::tracer_texte(double x, double y, const QString& texte) {
+void Surface_Peintre::tracer_texte(double x, double y, const QString& texte, bool fin) {
     if (FontSize() != taille_police_ || FontBold() != gras_police_) {
         taille_police_ = FontSize();
         gras_police_ = FontBold();
@@ -61,7 +61,8 @@ void Surface_Peintre::tracer_texte(double x, double y, const QString& texte) {
     }
     plume(ForeColor());
     const QPointF p = vers_peintre(x, y);
-    peintre_.drawText(QPointF(p.x(), p.y() + ascendante_), texte);
+    const double largeur = fin ? QFontMetricsF(police_).horizontalAdvance(texte) : 0;
+    peintre_.drawText(QPointF(p.x() - largeur, p.y() + ascendante_), texte);
 }
 
 void Peindre_Graphique(QPainter& peintre, const QRectF& boite, const Etat_Graphique& etat,

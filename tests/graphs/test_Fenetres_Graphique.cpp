@@ -198,6 +198,19 @@ TEST_F(Dialogue_Graphique, AgrandirEtZoomer) {
 
     // Un zoom dans le zoom se lit dans l'échelle du premier, et ne laisse rien de lui.
     tirer(14, -100, 20, -70);
+    // Les niveaux de la grille écrits près du bord droit s'y lisent en entier : aucun texte
+    // noir n'y est coupé par le bord.
+    const QImage zoomee = image();
+    auto textes_noirs = [&](int x0, int x1) {
+        int n = 0;
+        for (int x = x0; x < x1; ++x)
+            for (int y = 1; y < zoomee.height() - 1; ++y)
+                n += qRed(zoomee.pixel(x, y)) < 100 && qGreen(zoomee.pixel(x, y)) < 100 &&
+                     qBlue(zoomee.pixel(x, y)) < 100;
+        return n;
+    };
+    EXPECT_EQ(textes_noirs(b->width() * 987 / 1000, b->width() - 2), 0);
+    EXPECT_GT(textes_noirs(b->width() * 9 / 10, b->width() * 985 / 1000), 0);
     tirer(15, -95, 17, -80);
     const Etat_Graphique etat = b->Etat();
     ASSERT_TRUE(etat.zoom);
