@@ -14,10 +14,10 @@ void Classement_Parametres();
 
 // Le tri lui-même, sur une table de taille quelconque.
 //
-// Le tri d'origine fait cinq passes de tri par sélection (année, puis mois à année égale,
-// jour, heure, minute), chacune choisissant le premier minimum strict. Le résultat, égalités
-// comprises, est reproduit ici en O(N log N) : une passe ne déplace une ligne qu'à
-// l'intérieur d'une plage de lignes qui partagent les clés précédentes, et chaque pas de
+// L'ordre de référence est celui de cinq passes de tri par sélection (année, puis mois à
+// année égale, jour, heure, minute), chacune choisissant le premier minimum strict : c'est
+// lui qui départage les égalités. Il est obtenu ici en O(N log N) : une passe ne déplace une ligne
+// qu'à l'intérieur d'une plage de lignes qui partagent les clés précédentes, et chaque pas de
 // sélection prend la plus petite clé du reste de la plage, à l'indice le plus bas ; un arbre
 // des minimums (clé, indice) sur la plage, mis à jour aux deux positions échangées, donne
 // exactement chaque pas.

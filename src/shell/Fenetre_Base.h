@@ -38,7 +38,7 @@ public:
     void Taille_Client_Twips(int largeur, int hauteur);
 
 protected:
-    // Crée un contrôle nommé comme dans la description (les tests le trouvent par ce nom).
+    // Crée un contrôle nommé (les tests le trouvent par ce nom).
     template <class T> static T* Creer(QWidget* parent, const char* nom) {
         auto* controle = new T(parent);
         controle->setObjectName(QString::fromLatin1(nom));

@@ -10,7 +10,7 @@ inline QString Port(int num_port) {
 }
 inline const QString Sans_Port =
     Base + QStringLiteral("  |  Pas de port de COM.  |  Mode d'ouverture de fichier actif");
-// Après le chargement d'un fichier (la version y est « 3.0-B », comme dans l'original).
+// Après le chargement d'un fichier : la version y est écrite « 3.0-B ».
 inline QString Fichier(int num_port) {
     const QString base = QStringLiteral("TARVO Analyser - LQM 70-4 Nova - Version 3.0-B");
     const QString fichier = QStringLiteral("  |  Mode d'ouverture de fichier actif");

@@ -11,8 +11,8 @@
 #include <QWindow>
 
 namespace {
-// Les textes d'origine séparent leurs lignes par LF puis CR ; Qt afficherait le CR comme
-// une espace en tête de ligne : un seul saut de ligne à l'écran.
+// Un seul saut de ligne (LF) entre les lignes : un CR après lui, Qt l'afficherait comme une
+// espace en tête de la ligne suivante.
 const QString Description =
     QStringLiteral("*  Description de l'application :\n"
                    "Ce logiciel est un logiciel d'analyse des données enregistrées par le "

@@ -7,8 +7,8 @@ const QByteArray Signature_Lqm = QByteArrayLiteral("Donn\xE9"
 
 namespace {
 
-// Lecture caractère par caractère, comme l'original : un jeton va jusqu'à l'espace
-// suivante, qui le termine et est consommée.
+// Lecture caractère par caractère : un jeton va jusqu'à l'espace suivante, qui le termine
+// et est consommée.
 class Lecteur {
 public:
     explicit Lecteur(const QByteArray& octets) : d_(octets.constData()), n_(octets.size()) {}

@@ -15,9 +15,8 @@ struct Jour_Calendrier {
     auto operator<=>(const Jour_Calendrier&) const = default;
 };
 
-// Partie entière de la valeur numérique d'un texte de période, lue comme le faisait le
-// programme d'origine : blancs en tête ignorés, chiffres jusqu'au premier autre
-// caractère ; 0 pour un texte vide ou sans chiffre.
+// Partie entière de la valeur numérique d'un texte de période : blancs en tête ignorés,
+// chiffres jusqu'au premier autre caractère ; 0 pour un texte vide ou sans chiffre.
 int Valeur_Entiere(const QString& texte);
 
 // Jour d'une ligne de Tab_Leq ou de Tab_Evenements (colonnes 3, 5 et 2000 + 6).

@@ -81,7 +81,7 @@ TEST(Classement, MemeOrdreEtMemesRappelsQueLesCinqPassesAvecOuSansArret) {
                 comparer_a_l_oracle(table_au_hasard(alea, lignes, colonnes, etendue),
                                     colonnes == 8 && r % 2 == 0);
             }
-    // Un arrêt en pleine passe rend la main à la fin de cette passe, comme l'original.
+    // Un arrêt en pleine passe rend la main à la fin de cette passe, comme l'ordre de référence.
     for (int r = 0; r < 200; ++r) {
         const std::size_t lignes = 1 + alea() % 1500;
         const Table t = table_au_hasard(alea, lignes, 8, static_cast<int>(alea() % 4));

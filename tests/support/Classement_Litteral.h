@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <utility>
 
-// Le tri d'origine, tel quel (validation, cinq passes de sélection en O(N²)) : oracle des
-// tests et référence des mesures, sans rien emprunter au tri rapide.
+// Les cinq passes de sélection en O(N²), telles quelles, avec leur validation : l'ordre de
+// référence des égalités, oracle des tests et référence des mesures, sans rien emprunter au
+// tri rapide.
 inline void Classer_Litteral(std::int16_t* lignes, std::size_t n, std::size_t colonnes,
                              bool teste_colonnes_7_8, const Rappels_Classement& rappels) {
     auto cell = [&](std::size_t ligne, std::size_t colonne) -> std::int16_t& {
