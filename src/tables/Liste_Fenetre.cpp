@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QListView>
+#include <QSet>
 #include <QStringListModel>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -46,10 +47,29 @@ void Montrer_Liste(QListView* liste, const Liste_Affichee& contenu) {
     } else {
         liste->setFont(QFont()); // celle de la fenêtre
     }
+    // Les chiffres ont tous la même chasse : les lignes qui ne diffèrent que par eux ont la
+    // même largeur, mesurée une fois (une semaine de Leq1 n'a que quelques formes de ligne).
     const QFontMetrics mesure(liste->font());
+    const int chiffre = mesure.horizontalAdvance(u'0');
+    bool chasse_fixe = true;
+    for (char16_t c = u'1'; c <= u'9'; ++c)
+        chasse_fixe = chasse_fixe && mesure.horizontalAdvance(QChar(c)) == chiffre;
+    QSet<QString> formes;
     int largeur = 0;
-    for (const QString& ligne : contenu.lignes)
-        largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
+    for (const QString& ligne : contenu.lignes) {
+        if (!chasse_fixe) {
+            largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
+            continue;
+        }
+        QString forme = ligne;
+        for (QChar& c : forme)
+            if (c.isDigit())
+                c = u'0';
+        if (!formes.contains(forme)) {
+            largeur = std::max(largeur, mesure.horizontalAdvance(forme));
+            formes.insert(std::move(forme));
+        }
+    }
     // Les marges que le délégué ajoute au texte, de part et d'autre.
     const int marge = liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
     static_cast<Delegue_Lignes*>(liste->itemDelegate())->largeur = largeur + 2 * marge;
