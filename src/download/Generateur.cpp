@@ -1,6 +1,7 @@
 #include "download/Generateur.h"
 
 #include "download/Decodage.h"
+#include "shell/Calendrier.h"
 #include "store/Declarations.h"
 
 #include <array>
@@ -22,6 +23,7 @@ private:
     std::mt19937 moteur_;
 };
 
+// « t » : l'heure de l'horloge de l'appareil.
 Octets horodatage(const QDateTime& t, int genre) {
     const QDate d = t.date();
     const QTime h = t.time();
@@ -35,13 +37,20 @@ Octets horodatage(const QDateTime& t, int genre) {
             0};
 }
 
-// Niveau d'une salle de concert : soirées fortes, journées calmes, nuits silencieuses.
-int niveau(const QDateTime& t, Hasard& suite, const Options_Generateur& options) {
-    // Tiré de l'instant lui-même : deux téléchargements qui se recouvrent s'accordent.
+// L'heure que l'horloge de l'appareil montre à l'instant « u » (UTC).
+QDateTime heure_appareil(const QDateTime& u, const Options_Generateur& options) {
+    return options.heure_legale ? Heure_Legale(u) : u;
+}
+
+// Niveau d'une salle de concert à l'instant « u » : soirées fortes, journées calmes, nuits
+// silencieuses.
+int niveau(const QDateTime& u, Hasard& suite, const Options_Generateur& options) {
+    // Tiré de l'instant lui-même : deux téléchargements qui se recouvrent s'accordent, et les
+    // deux passages d'une heure reculée ont chacun les leurs.
     Hasard instant(options.graine * 2654435761u ^
-                   static_cast<std::uint32_t>(t.toSecsSinceEpoch() / 60));
+                   static_cast<std::uint32_t>(u.toSecsSinceEpoch() / 60));
     Hasard& h = options.niveaux_par_instant ? instant : suite;
-    const int heure = t.time().hour();
+    const int heure = heure_appareil(u, options).time().hour();
     int base;
     if (heure >= 22 || heure < 2)
         base = 94;
@@ -64,6 +73,14 @@ void ecrire_niveau(Octets& o, int n) {
 
 } // namespace
 
+QDateTime Heure_Legale(const QDateTime& instant_utc) {
+    const QDateTime u = instant_utc.toUTC();
+    const int annee = u.date().year();
+    const QDateTime ete(Dernier_Dimanche(annee, 3), QTime(1, 0), Qt::UTC);
+    const QDateTime hiver(Dernier_Dimanche(annee, 10), QTime(1, 0), Qt::UTC);
+    return u.addSecs(u >= ete && u < hiver ? 7200 : 3600);
+}
+
 QByteArray Generer_Image(const Options_Generateur& options) {
     Hasard h(options.graine);
     QByteArray image(Taille_Image, static_cast<char>(0xFF));
@@ -71,18 +88,26 @@ QByteArray Generer_Image(const Options_Generateur& options) {
 
     // Niveaux, du plus récent au plus ancien, jusqu'à remplir la mémoire.
     std::vector<Octets> leq; // ordre antichronologique
+    // Le temps avance en instants UTC ; chaque enregistrement porte l'heure de l'horloge.
+    auto horloge = [&](const QDateTime& u) { return heure_appareil(u, options); };
+    const QDateTime fin_horloge(options.fin.date(), options.fin.time(), Qt::UTC);
+    QDateTime fin = fin_horloge;
+    if (options.heure_legale) {
+        fin = fin_horloge.addSecs(-3600);
+        if (horloge(fin) != fin_horloge)
+            fin = fin_horloge.addSecs(-7200);
+    }
     std::vector<QDateTime> coupures;
-    QDateTime t = options.fin;
     // Le dernier enregistrement tombe sur une dizaine : Leq1 et Leq10 de même minute.
-    t = t.addSecs(-60LL * (t.time().minute() % 10));
-    std::vector<int> derniers;
+    QDateTime u = fin.addSecs(-60LL * (horloge(fin).time().minute() % 10));
     while (static_cast<int>(leq.size()) < Nb_Lignes_Leq) {
-        const int n = niveau(t, h, options);
+        const QDateTime t = horloge(u);
+        const int n = niveau(u, h, options);
         if (t.time().minute() % 10 == 0) {
             // Le Leq10 suit le Leq1 de la même minute dans la mémoire.
             int somme = n;
             for (int i = 0; i < 9; ++i)
-                somme += niveau(t.addSecs(-60LL * (i + 1)), h, options);
+                somme += niveau(u.addSecs(-60LL * (i + 1)), h, options);
             Octets o = horodatage(t, 10);
             ecrire_niveau(o, somme / 10);
             leq.push_back(o);
@@ -90,10 +115,10 @@ QByteArray Generer_Image(const Options_Generateur& options) {
         Octets o = horodatage(t, 1);
         ecrire_niveau(o, n);
         leq.push_back(o);
-        t = t.addSecs(-60);
+        u = u.addSecs(-60);
         if (h.chance(1500)) { // coupure de courant : quelques minutes sans mesure
-            coupures.push_back(t);
-            t = t.addSecs(-60LL * (2 + h.entier(25)));
+            coupures.push_back(u);
+            u = u.addSecs(-60LL * (2 + h.entier(25)));
         }
     }
     leq.resize(Nb_Lignes_Leq);
@@ -104,7 +129,7 @@ QByteArray Generer_Image(const Options_Generateur& options) {
         const int ligne = ((reprise - 1 - k) % Nb_Lignes_Leq + Nb_Lignes_Leq) % Nb_Lignes_Leq;
         std::copy(leq[k].begin(), leq[k].end(), octets + Debut_Leq + 8 * ligne);
     }
-    const QDateTime debut = t;
+    const QDateTime debut = u;
 
     // Événements : les seize sortes (un seul bit levé, en colonne 7 ou 8), dans l'ordre,
     // la mémoire des événements pas encore pleine.
@@ -112,7 +137,7 @@ QByteArray Generer_Image(const Options_Generateur& options) {
     auto evenement = [&](const QDateTime& quand, int bit) {
         if (nombre >= Nb_Lignes_Evenements)
             return;
-        Octets o = horodatage(quand, 0);
+        Octets o = horodatage(horloge(quand), 0);
         o[6] = bit < 8 ? static_cast<std::uint8_t>(1u << bit) : 0;
         o[7] = bit >= 8 ? static_cast<std::uint8_t>(1u << (bit - 8)) : 0;
         std::copy(o.begin(), o.end(), octets + Debut_Evenements + 8 * nombre);
@@ -120,7 +145,7 @@ QByteArray Generer_Image(const Options_Generateur& options) {
     };
     for (int bit = 0; bit < 16; ++bit) // une de chaque au début
         evenement(debut.addSecs(60LL * (bit + 1)), bit);
-    for (QDateTime quand = debut.addSecs(3600); quand < options.fin;
+    for (QDateTime quand = debut.addSecs(3600); quand < fin;
          quand = quand.addSecs(60LL * (5 + h.entier(40)))) {
         const int heure = quand.time().hour();
         // Les dépassements de la régulation arrivent surtout le soir.
@@ -136,7 +161,7 @@ QByteArray Generer_Image(const Options_Generateur& options) {
     int jeu = 0;
     auto parametres = [&](const QDateTime& quand) {
         std::uint8_t* l = octets + Debut_Parametres + 48 * jeu;
-        const Octets o = horodatage(quand, 0);
+        const Octets o = horodatage(horloge(quand), 0);
         std::copy(o.begin(), o.begin() + 6, l);
         for (int j = 9; j <= 48; ++j)
             l[j - 1] = En_BCD(h.entier(100));
@@ -155,7 +180,7 @@ QByteArray Generer_Image(const Options_Generateur& options) {
         }
         ++jeu;
     };
-    for (QDateTime quand = debut.addSecs(-86400LL * 20); quand < options.fin && jeu < 12;
+    for (QDateTime quand = debut.addSecs(-86400LL * 20); quand < fin && jeu < 12;
          quand = quand.addSecs(3600LL * (20 + h.entier(30))))
         parametres(quand);
 

@@ -18,6 +18,16 @@ struct Options_Generateur {
     // téléchargements successifs du même appareil donnent les mêmes niveaux aux mêmes
     // minutes.
     bool niveaux_par_instant = false;
+    // L'horloge de l'appareil suit l'heure légale française : reculée d'une heure le dernier
+    // dimanche d'octobre (une heure enregistrée deux fois, chacune avec ses niveaux), avancée
+    // le dernier dimanche de mars (une heure sans enregistrement). Sans elle, l'horloge ne
+    // change jamais. « fin » est alors une heure légale.
+    bool heure_legale = false;
 };
 
 QByteArray Generer_Image(const Options_Generateur& options = {});
+
+// L'heure légale française d'un instant UTC : UTC + 2 du dernier dimanche de mars à 1 h UTC
+// au dernier dimanche d'octobre à 1 h UTC, UTC + 1 le reste de l'année. Rendue sans fuseau
+// (Qt::UTC), telle que l'appareil l'écrit.
+QDateTime Heure_Legale(const QDateTime& instant_utc);

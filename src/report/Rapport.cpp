@@ -162,9 +162,22 @@ QStringList Lignes_Rapport(const Contenu_Rapport& r) {
     l << QString() << QStringLiteral("Trous de l'enregistrement :");
     for (const Trou& t : s.trous)
         l << QStringLiteral("   ") + intervalle(t.debut, t.fin) +
-                 (t.coupure ? QStringLiteral(" : coupure d'alimentation") : QString());
+                 (t.coupure            ? QStringLiteral(" : coupure d'alimentation")
+                  : t.changement_heure ? QStringLiteral(" : changement d'heure d'été")
+                                       : QString());
     if (s.trous.empty())
         l << QStringLiteral("   Aucun trou.");
+    l << QString() << QStringLiteral("Heures enregistrées deux fois (horloge reculée) :");
+    for (const Repetition& p : s.repetitions)
+        l << QStringLiteral("   ") + intervalle(p.debut, p.fin) +
+                 (p.changement_heure ? QStringLiteral(" : changement d'heure d'hiver") : QString());
+    if (s.repetitions.empty())
+        l << QStringLiteral("   Aucune.");
+    else
+        l << QStringLiteral(
+                 "   Toutes leurs valeurs comptent dans les statistiques ; le Leq 15 min")
+          << QStringLiteral(
+                 "   n'y est pas calculé, l'heure de chaque valeur n'étant plus connue.");
     return l;
 }
 

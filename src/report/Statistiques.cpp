@@ -1,5 +1,6 @@
 #include "report/Statistiques.h"
 
+#include "shell/Calendrier.h"
 #include "store/Declarations.h"
 #include "store/Validite.h"
 #include "tables/Evenements.h"
@@ -32,6 +33,36 @@ void serie(std::vector<Valeur_Leq>& sortie, const Tableau<Nb_Lignes_Leq, 8>& tab
 // Moyenne énergétique d'une somme de 10^(L/10) sur n minutes.
 double niveau_moyen(double somme, std::size_t n) {
     return 10 * std::log10(somme / static_cast<double>(n));
+}
+
+// Une minute de la série et ses valeurs (plus d'une quand l'horloge a été reculée).
+struct Minute_Mesuree {
+    Minute minute;
+    int valeurs;
+    double energie; // somme des 10^(L/10)
+};
+
+std::vector<Minute_Mesuree> minutes_mesurees(const std::vector<Valeur_Leq>& leq1) {
+    std::vector<Minute_Mesuree> m;
+    m.reserve(leq1.size());
+    for (const Valeur_Leq& v : leq1) {
+        const double e = std::pow(10.0, v.niveau / 10.0);
+        if (!m.empty() && m.back().minute == v.minute) {
+            ++m.back().valeurs;
+            m.back().energie += e;
+        } else {
+            m.push_back({v.minute, 1, e});
+        }
+    }
+    return m;
+}
+
+// Une plage de 60 minutes qui commence à 2 h le dernier dimanche du mois : le changement
+// d'heure légale de ce mois-là.
+bool changement_heure(Minute debut, Minute fin, int mois) {
+    const QDate jour = QDate::fromJulianDay(Jour_2000 + Jour_De(debut));
+    return fin - debut + 1 == 60 && debut - Jour_De(debut) * Minutes_Par_Jour == 120 &&
+           jour == Dernier_Dimanche(jour.year(), mois);
 }
 
 } // namespace
@@ -110,11 +141,28 @@ std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<M
         if (apres - avant <= 1 || Jour_De(avant) != Jour_De(apres))
             continue;
         Trou t{avant + 1, apres - 1};
-        t.coupure = std::any_of(coupures.begin(), coupures.end(),
+        t.changement_heure = changement_heure(t.debut, t.fin, 3);
+        t.coupure = !t.changement_heure &&
+                    std::any_of(coupures.begin(), coupures.end(),
                                 [&](Minute c) { return std::abs(c - t.debut) <= 2; });
         trous.push_back(t);
     }
     return trous;
+}
+
+std::vector<Repetition> Repetitions(const std::vector<Valeur_Leq>& leq1) {
+    std::vector<Repetition> r;
+    for (const Minute_Mesuree& m : minutes_mesurees(leq1)) {
+        if (m.valeurs < 2)
+            continue;
+        if (!r.empty() && r.back().fin == m.minute - 1)
+            r.back().fin = m.minute;
+        else
+            r.push_back({m.minute, m.minute});
+    }
+    for (Repetition& p : r)
+        p.changement_heure = changement_heure(p.debut, p.fin, 10);
+    return r;
 }
 
 Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite) {
@@ -146,14 +194,23 @@ Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite) {
     for (const Trou& t : s.trous)
         s.minutes_manquantes += t.minutes();
 
-    // Quinze minutes qui se suivent sans manque : la fenêtre glisse d'une minute à la fois.
-    for (std::size_t i = 14; i < d.leq1.size(); ++i) {
-        if (d.leq1[i].minute - d.leq1[i - 14].minute != 14)
-            continue; // une minute manque (ou une valeur double) : pas de Leq 15 min
+    s.repetitions = Repetitions(d.leq1);
+
+    // Quinze minutes qui se suivent, chacune avec une seule valeur : la fenêtre glisse d'une
+    // minute à la fois.
+    const std::vector<Minute_Mesuree> m = minutes_mesurees(d.leq1);
+    for (std::size_t i = 14; i < m.size(); ++i) {
+        if (m[i].minute - m[i - 14].minute != 14)
+            continue; // une minute manque
         double somme = 0;
-        for (std::size_t k = i - 14; k <= i; ++k)
-            somme += std::pow(10.0, d.leq1[k].niveau / 10.0);
-        const Leq15 l{d.leq1[i].minute, Arrondi_Dixieme(niveau_moyen(somme, 15))};
+        bool unique = true;
+        for (std::size_t k = i - 14; k <= i; ++k) {
+            somme += m[k].energie;
+            unique = unique && m[k].valeurs == 1;
+        }
+        if (!unique)
+            continue; // une minute a deux valeurs : on ne sait laquelle est de ce quart d'heure
+        const Leq15 l{m[i].minute, Arrondi_Dixieme(niveau_moyen(somme, 15))};
         s.leq15.push_back(l);
         if (!s.max_leq15 || l.niveau > s.max_leq15->niveau)
             s.max_leq15 = l;

@@ -50,6 +50,18 @@ std::optional<int> Niveau_Depasse(std::vector<int> niveaux, int pourcentage);
 struct Trou {
     Minute debut, fin; // première et dernière minute sans valeur
     bool coupure = false;
+    // L'heure sautée quand l'horloge passe à l'heure d'été (de 2 h à 3 h, le dernier
+    // dimanche de mars) : aucune mesure n'y manque vraiment, ce n'est pas une coupure.
+    bool changement_heure = false;
+    std::int64_t minutes() const { return fin - debut + 1; }
+};
+
+// Des minutes qui se suivent et ont chacune plus d'une valeur Leq1 : l'horloge a été
+// reculée. L'ordre vrai de leurs valeurs n'est plus connu.
+struct Repetition {
+    Minute debut, fin;
+    // L'heure de 2 h à 3 h du dernier dimanche d'octobre, au passage à l'heure d'hiver.
+    bool changement_heure = false;
     std::int64_t minutes() const { return fin - debut + 1; }
 };
 
@@ -59,7 +71,8 @@ struct Depassement {
 };
 
 // Le Leq glissant sur 15 minutes d'une minute : la moyenne énergétique des Leq1 des minutes
-// m − 14 à m ; rien si l'une d'elles manque.
+// m − 14 à m ; rien si l'une d'elles manque ou a deux valeurs (on ne sait plus laquelle
+// appartient au quart d'heure).
 struct Leq15 {
     Minute minute;
     double niveau; // au dixième
@@ -72,6 +85,7 @@ struct Statistiques {
     std::optional<int> min_leq1, max_leq1, min_leq10, max_leq10;
     std::array<std::int64_t, 3> minutes_niveaux_publics{};
     std::vector<Trou> trous;
+    std::vector<Repetition> repetitions;
     std::vector<Leq15> leq15;
     std::optional<Leq15> max_leq15;
     double limite = 102;
@@ -85,3 +99,5 @@ Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite);
 
 // Les minutes manquantes, de la première à la dernière minute enregistrée de chaque jour.
 std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<Minute>& coupures);
+// Les minutes enregistrées plus d'une fois.
+std::vector<Repetition> Repetitions(const std::vector<Valeur_Leq>& leq1);

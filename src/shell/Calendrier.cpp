@@ -63,3 +63,8 @@ void Calcul_Num_Serie() {
         M.Num_Serie += M.Chaine_Temp;
     }
 }
+
+QDate Dernier_Dimanche(int annee, int mois) {
+    const QDate dernier = QDate(annee, mois, 1).addMonths(1).addDays(-1);
+    return dernier.addDays(-(dernier.dayOfWeek() % 7));
+}

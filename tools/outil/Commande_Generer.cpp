@@ -16,6 +16,7 @@ namespace {
 
 const QString Aide =
     QStringLiteral("Utilisation : lqm-outil generer FICHIER.lqm [--graine N] [--fin JJ/MM/AAAA]\n"
+                   "                                    [--heure-legale]\n"
                    "\n"
                    "Écrit un fichier d'exemple : environ cinq jours de mesures vraisemblables\n"
                    "fabriquées par le programme (même graine, même fichier). Un fichier existant\n"
@@ -27,6 +28,10 @@ const QString Aide =
                    "               (12/03/2008 par défaut). Les niveaux y dépendent de leur\n"
                    "               instant : des fichiers de fins différentes se recouvrent\n"
                    "               comme des téléchargements successifs du même appareil.\n"
+                   "  --heure-legale  l'horloge de l'appareil suit l'heure légale française :\n"
+                   "               une fin après le dernier dimanche d'octobre donne une heure\n"
+                   "               enregistrée deux fois (de 2 h à 3 h), après le dernier\n"
+                   "               dimanche de mars une heure sans enregistrement.\n"
                    "  -h, --help   affiche cette aide.\n");
 
 } // namespace
@@ -36,7 +41,8 @@ int Commande_Generer(const QStringList& arguments) {
     const QCommandLineOption graine(QStringLiteral("graine"), QString(), QStringLiteral("N"),
                                     QStringLiteral("1"));
     const QCommandLineOption fin(QStringLiteral("fin"), QString(), QStringLiteral("JJ/MM/AAAA"));
-    const int code = Lire_Commande(parseur, {graine, fin}, arguments, Aide,
+    const QCommandLineOption heure_legale(QStringLiteral("heure-legale"));
+    const int code = Lire_Commande(parseur, {graine, fin, heure_legale}, arguments, Aide,
                                    QStringLiteral("La commande generer attend un fichier .lqm."));
     if (code >= 0)
         return code;
@@ -56,6 +62,7 @@ int Commande_Generer(const QStringList& arguments) {
         options.fin.setDate(*jour);
         options.niveaux_par_instant = true;
     }
+    options.heure_legale = parseur.isSet(heure_legale);
 
     const QByteArray image = Generer_Image(options);
     auto& M = Magasin();
