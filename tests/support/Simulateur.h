@@ -10,7 +10,8 @@ public:
     explicit Simulateur(const QStringList& options) {
         processus_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lqm-simulateur"),
                          options);
-        if (processus_.waitForStarted(5000) && processus_.waitForReadyRead(5000))
+        // Une machine chargée (deux constructions en même temps) peut le faire attendre.
+        if (processus_.waitForStarted(30000) && processus_.waitForReadyRead(30000))
             chemin_ = QString::fromLocal8Bit(processus_.readLine()).trimmed();
     }
     ~Simulateur() { arreter(); }
