@@ -242,47 +242,76 @@ struct Requete {
     }
 };
 
-QStringList schema(bool postgres) {
-    const QString cle =
-        postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY");
+// Les tables des enregistrements (« suffixe » : le nom provisoire d'une mise à jour).
+// horodatage : AAAAMMJJhhmm. rang : la place de l'enregistrement parmi ceux de son instant,
+// telle que le premier téléchargement qui l'a apporté la donnait ; un instant a plusieurs
+// enregistrements d'une même sorte quand l'horloge a été reculée.
+QStringList tables_mesures(bool postgres, const QString& suffixe) {
     // SQLite range les lignes dans l'ordre de la clé : une période se lit d'un trait.
     const QString sans_rowid = postgres ? QString() : QStringLiteral(" WITHOUT ROWID");
+    const QString debut = QStringLiteral("CREATE TABLE %1") + suffixe +
+                          QStringLiteral(" (appareil BIGINT NOT NULL, horodatage BIGINT NOT NULL, "
+                                         "rang SMALLINT NOT NULL, ");
+    const QString fin = QStringLiteral("telechargement BIGINT NOT NULL, "
+                                       "PRIMARY KEY (appareil, horodatage, rang))") +
+                        sans_rowid;
     return {
-        QStringLiteral("CREATE TABLE version_schema (version INTEGER NOT NULL)"),
-        QStringLiteral("CREATE TABLE appareils (id %1, numero_serie TEXT NOT NULL UNIQUE)")
-            .arg(cle),
-        // Un téléchargement ou un fichier fusionné : quand, d'où, le bloc de configuration
-        // tel quel (2560 nombres), et ce que la fusion a trouvé.
-        QStringLiteral("CREATE TABLE telechargements (id %1, "
-                       "appareil BIGINT NOT NULL REFERENCES appareils (id), "
-                       "archive_le TEXT NOT NULL, recupere_le TEXT NOT NULL, "
-                       "origine TEXT NOT NULL, configuration TEXT NOT NULL, "
-                       "ajoutes BIGINT NOT NULL, presents BIGINT NOT NULL, "
-                       "conflits BIGINT NOT NULL)")
-            .arg(cle),
-        // horodatage : AAAAMMJJhhmm ; sorte : 1 (Leq1), 10 (Leq10) ; niveau en dB.
-        QStringLiteral("CREATE TABLE leq (appareil BIGINT NOT NULL, horodatage BIGINT NOT NULL, "
-                       "sorte SMALLINT NOT NULL, niveau SMALLINT NOT NULL, "
-                       "telechargement BIGINT NOT NULL, "
-                       "PRIMARY KEY (appareil, horodatage, sorte))%1")
-            .arg(sans_rowid),
+        // sorte : 1 (Leq1), 10 (Leq10) ; niveau en dB.
+        debut.arg(QStringLiteral("leq")) +
+            QStringLiteral("sorte SMALLINT NOT NULL, niveau SMALLINT NOT NULL, ") + fin,
         // code : colonne 7 × 256 + colonne 8 ; colonne4 gardée pour refaire la ligne.
-        QStringLiteral("CREATE TABLE evenements (appareil BIGINT NOT NULL, "
-                       "horodatage BIGINT NOT NULL, code INTEGER NOT NULL, "
-                       "colonne4 SMALLINT NOT NULL, telechargement BIGINT NOT NULL, "
-                       "PRIMARY KEY (appareil, horodatage, code))%1")
-            .arg(sans_rowid),
+        debut.arg(QStringLiteral("evenements")) +
+            QStringLiteral("code INTEGER NOT NULL, colonne4 SMALLINT NOT NULL, ") + fin,
         // valeurs : colonnes 4 et 7 à 48 du jeu, séparées par des virgules.
-        QStringLiteral("CREATE TABLE parametres (appareil BIGINT NOT NULL, "
-                       "horodatage BIGINT NOT NULL, valeurs TEXT NOT NULL, "
-                       "telechargement BIGINT NOT NULL, PRIMARY KEY (appareil, horodatage))%1")
-            .arg(sans_rowid),
-        QStringLiteral("INSERT INTO version_schema (version) VALUES (%1)").arg(Version_Schema),
+        debut.arg(QStringLiteral("parametres")) + QStringLiteral("valeurs TEXT NOT NULL, ") + fin,
     };
 }
 
+QStringList schema(bool postgres) {
+    const QString cle =
+        postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY");
+    return QStringList{
+               QStringLiteral("CREATE TABLE version_schema (version INTEGER NOT NULL)"),
+               QStringLiteral("CREATE TABLE appareils (id %1, numero_serie TEXT NOT NULL UNIQUE)")
+                   .arg(cle),
+               // Un téléchargement ou un fichier fusionné : quand, d'où, le bloc de configuration
+               // tel quel (2560 nombres), et ce que la fusion a trouvé.
+               QStringLiteral("CREATE TABLE telechargements (id %1, "
+                              "appareil BIGINT NOT NULL REFERENCES appareils (id), "
+                              "archive_le TEXT NOT NULL, recupere_le TEXT NOT NULL, "
+                              "origine TEXT NOT NULL, configuration TEXT NOT NULL, "
+                              "ajoutes BIGINT NOT NULL, presents BIGINT NOT NULL, "
+                              "conflits BIGINT NOT NULL)")
+                   .arg(cle),
+           } +
+           tables_mesures(postgres, QString()) +
+           QStringList{QStringLiteral("INSERT INTO version_schema (version) VALUES (%1)")
+                           .arg(Version_Schema)};
+}
+
 // Les mises à jour du schéma : l'élément k mène de la version k + 1 à la version k + 2.
-const std::vector<QStringList> Mises_A_Jour = {};
+std::vector<QStringList> mises_a_jour(bool postgres) {
+    // 1 → 2 : un instant peut avoir plusieurs enregistrements (horloge reculée). Chaque table
+    // est refaite avec son rang, copiée, puis prend la place de l'ancienne ; le rang suit
+    // l'ordre dans lequel la version 1 relisait un instant.
+    QStringList vers_2 = tables_mesures(postgres, QStringLiteral("_2"));
+    const std::pair<const char*, const char*> tables[] = {
+        {"leq", "sorte, niveau, telechargement"},
+        {"evenements", "code, colonne4, telechargement"},
+        {"parametres", "valeurs, telechargement"}};
+    const char* ordre[] = {"sorte", "code", "valeurs"};
+    for (std::size_t t = 0; t < std::size(tables); ++t) {
+        const QString table = QString::fromLatin1(tables[t].first);
+        const QString colonnes = QString::fromLatin1(tables[t].second);
+        vers_2 << QStringLiteral("INSERT INTO %1_2 (appareil, horodatage, rang, %2) "
+                                 "SELECT appareil, horodatage, ROW_NUMBER() OVER (PARTITION BY "
+                                 "appareil, horodatage ORDER BY %3), %2 FROM %1")
+                      .arg(table, colonnes, QString::fromLatin1(ordre[t]))
+               << QStringLiteral("DROP TABLE %1").arg(table)
+               << QStringLiteral("ALTER TABLE %1_2 RENAME TO %1").arg(table);
+    }
+    return {vers_2};
+}
 
 } // namespace
 
@@ -353,8 +382,9 @@ bool Archive::ouvrir() {
             return annuler(QStringLiteral("Cette archive a été écrite par une version plus récente "
                                           "du programme (schéma %1) : mettez le programme à jour.")
                                .arg(version));
+        const std::vector<QStringList> etapes = mises_a_jour(postgres_);
         for (; version < Version_Schema; ++version) {
-            for (const QString& sql : Mises_A_Jour[static_cast<std::size_t>(version - 1)])
+            for (const QString& sql : etapes[static_cast<std::size_t>(version - 1)])
                 if (!r.executer(sql))
                     return annuler(erreur);
             if (!r.executer(
@@ -426,8 +456,11 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     r.q.finish();
 
     // Une table : ce qui est déjà là (lu d'un trait sur la plage du téléchargement), puis les
-    // lignes nouvelles écrites par paquets. « cle » et « valeur » d'une ligne valide ;
-    // « nouvelle » écrit les champs d'une ligne à ajouter.
+    // lignes nouvelles écrites par paquets. « cle » : l'identité d'une ligne valide (instant et
+    // sorte, instant et code, instant), que plusieurs lignes partagent quand l'horloge a été
+    // reculée ; « valeur » : ce qui doit s'accorder ; « champs » : les champs d'une ligne à
+    // ajouter, avant son rang. « lecture » rend l'horodatage, la seconde partie de l'identité,
+    // la valeur et le rang.
     struct Recu {
         std::int64_t cle;
         Horodatage h;
@@ -442,10 +475,40 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
             recus.begin(), recus.end(), [](const Recu& a, const Recu& c) { return a.h < c.h; });
         if (!r.executer(lecture, {id_appareil, min->h, max->h}))
             return false;
-        std::unordered_map<std::int64_t, QString> connus;
-        while (r.q.next())
-            connus.emplace(cle_lue(r.q), r.q.value(2).toString());
+        std::unordered_map<std::int64_t, std::vector<QString>> connus;
+        std::unordered_map<Horodatage, int> dernier_rang;
+        while (r.q.next()) {
+            connus[cle_lue(r.q)].push_back(r.q.value(2).toString());
+            int& rang = dernier_rang[r.q.value(0).toLongLong()];
+            rang = std::max(rang, r.q.value(3).toInt());
+        }
         r.q.finish();
+        // Ce que le téléchargement apporte à chaque identité, dans son ordre.
+        std::unordered_map<std::int64_t, std::vector<std::size_t>> apportes;
+        for (std::size_t i = 0; i < recus.size(); ++i)
+            apportes[recus[i].cle].push_back(i);
+        std::vector<bool> a_ajouter(recus.size(), false);
+        for (const auto& [cle, lignes] : apportes) {
+            // Chaque valeur apportée s'apparie au plus à une valeur de l'archive.
+            std::vector<QString> restantes = connus[cle];
+            std::vector<std::size_t> nouvelles;
+            for (const std::size_t i : lignes) {
+                const auto pareille =
+                    std::find(restantes.begin(), restantes.end(), recus[i].valeur);
+                if (pareille != restantes.end())
+                    restantes.erase(pareille);
+                else
+                    nouvelles.push_back(i);
+            }
+            b.presents += static_cast<std::int64_t>(lignes.size() - nouvelles.size());
+            // L'archive a une valeur que ce téléchargement n'a pas : elle garde les siennes.
+            if (!restantes.empty())
+                b.conflits += static_cast<std::int64_t>(nouvelles.size());
+            else
+                for (const std::size_t i : nouvelles)
+                    a_ajouter[i] = true;
+        }
+        // Dans l'ordre du téléchargement : les rangs d'un instant suivent ses lignes.
         QStringList paquet;
         auto ecrire = [&] {
             if (paquet.isEmpty())
@@ -457,17 +520,15 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
             return ok && (!options.continuer || options.continuer() ||
                           (erreur = QStringLiteral("Archivage interrompu."), false));
         };
-        for (const Recu& recu : recus) {
-            const auto [deja, nouveau] = connus.emplace(recu.cle, recu.valeur);
-            if (!nouveau) {
-                ++(deja->second == recu.valeur ? b.presents : b.conflits);
+        for (std::size_t i = 0; i < recus.size(); ++i) {
+            if (!a_ajouter[i])
                 continue;
-            }
             ++b.ajoutes;
-            paquet << QStringLiteral("(%1,%2,%3)")
+            paquet << QStringLiteral("(%1,%2,%3,%4)")
                           .arg(id_appareil)
-                          .arg(recu.champs)
-                          .arg(id_telechargement);
+                          .arg(recus[i].champs)
+                          .arg(id_telechargement)
+                          .arg(++dernier_rang[recus[i].h]);
             if (paquet.size() == Lignes_Par_Paquet && !ecrire())
                 return false;
         }
@@ -487,9 +548,8 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     }
     if (!fusionner_table(
             QStringLiteral("leq"),
-            QStringLiteral("appareil, horodatage, sorte, niveau, "
-                           "telechargement"),
-            QStringLiteral("SELECT horodatage, sorte, niveau FROM leq WHERE appareil = ? "
+            QStringLiteral("appareil, horodatage, sorte, niveau, telechargement, rang"),
+            QStringLiteral("SELECT horodatage, sorte, niveau, rang FROM leq WHERE appareil = ? "
                            "AND horodatage BETWEEN ? AND ?"),
             recus,
             [](const QSqlQuery& q) { return q.value(0).toLongLong() * 1000 + q.value(1).toInt(); }))
@@ -508,8 +568,8 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     }
     if (!fusionner_table(
             QStringLiteral("evenements"),
-            QStringLiteral("appareil, horodatage, code, colonne4, telechargement"),
-            QStringLiteral("SELECT horodatage, code, '' FROM evenements WHERE appareil = ? "
+            QStringLiteral("appareil, horodatage, code, colonne4, telechargement, rang"),
+            QStringLiteral("SELECT horodatage, code, '', rang FROM evenements WHERE appareil = ? "
                            "AND horodatage BETWEEN ? AND ?"),
             recus, [](const QSqlQuery& q) {
                 return q.value(0).toLongLong() * 65536 + q.value(1).toInt();
@@ -526,9 +586,9 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
         recus.push_back({h, h, valeurs, QStringLiteral("%1,'%2'").arg(h).arg(valeurs)});
     }
     if (!fusionner_table(QStringLiteral("parametres"),
-                         QStringLiteral("appareil, horodatage, valeurs, telechargement"),
-                         QStringLiteral("SELECT horodatage, 0, valeurs FROM parametres WHERE "
-                                        "appareil = ? AND horodatage BETWEEN ? AND ?"),
+                         QStringLiteral("appareil, horodatage, valeurs, telechargement, rang"),
+                         QStringLiteral("SELECT horodatage, 0, valeurs, rang FROM parametres "
+                                        "WHERE appareil = ? AND horodatage BETWEEN ? AND ?"),
                          recus, [](const QSqlQuery& q) { return q.value(0).toLongLong(); }))
         return echouer(erreur);
 
@@ -660,7 +720,7 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
     contenu.Tab_Evenements.remplir(255);
     contenu.Tab_Parametres.remplir(255);
     if (!r.executer(QStringLiteral("SELECT horodatage, sorte, niveau FROM leq WHERE appareil = ? "
-                                   "AND horodatage BETWEEN ? AND ? ORDER BY horodatage, sorte "
+                                   "AND horodatage BETWEEN ? AND ? ORDER BY horodatage, rang "
                                    "LIMIT %1")
                         .arg(Nb_Lignes_Leq + 1),
                     {app, de, a}))
@@ -686,7 +746,7 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
         a = c.dernier;
     if (!r.executer(QStringLiteral("SELECT horodatage, code, colonne4 FROM evenements WHERE "
                                    "appareil = ? AND horodatage BETWEEN ? AND ? "
-                                   "ORDER BY horodatage, code LIMIT %1")
+                                   "ORDER BY horodatage, rang LIMIT %1")
                         .arg(Nb_Lignes_Evenements + 1),
                     {app, de, a}))
         return std::nullopt;
@@ -704,7 +764,7 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
                                    "appareil = ? AND horodatage <= ? AND horodatage >= "
                                    "COALESCE((SELECT MAX(horodatage) FROM parametres WHERE "
                                    "appareil = ? AND horodatage < ?), ?) "
-                                   "ORDER BY horodatage LIMIT %1")
+                                   "ORDER BY horodatage, rang LIMIT %1")
                         .arg(Nb_Lignes_Parametres + 1),
                     {app, a, app, de, de}))
         return std::nullopt;
@@ -764,7 +824,7 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
     Donnees_Periode d;
     if (!r.executer(QStringLiteral("SELECT horodatage, sorte, niveau FROM leq WHERE appareil = ? "
                                    "AND horodatage BETWEEN ? AND ? AND sorte IN (1, 10) "
-                                   "ORDER BY horodatage"),
+                                   "ORDER BY horodatage, rang"),
                     {*id, de, a}))
         return std::nullopt;
     while (r.q.next()) {
@@ -775,7 +835,7 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
         serie.push_back({minute_horodatage(h), r.q.value(2).toInt()});
     }
     if (!r.executer(QStringLiteral("SELECT horodatage, code FROM evenements WHERE appareil = ? "
-                                   "AND horodatage BETWEEN ? AND ? ORDER BY horodatage"),
+                                   "AND horodatage BETWEEN ? AND ? ORDER BY horodatage, rang"),
                     {*id, de, a}))
         return std::nullopt;
     while (r.q.next()) {

@@ -28,7 +28,7 @@ QDate Date_Horodatage(Horodatage h);
 
 // La version du schéma que ce programme écrit ; une archive plus ancienne est mise à jour à
 // l'ouverture, une plus récente est refusée.
-inline constexpr int Version_Schema = 1;
+inline constexpr int Version_Schema = 2;
 
 struct Bilan_Fusion {
     std::int64_t ajoutes = 0, presents = 0, conflits = 0;
@@ -84,7 +84,12 @@ public:
     // « SQLite : /chemin » ou « PostgreSQL : base sur hote ».
     QString description() const;
 
-    // Ajoute les enregistrements que l'archive n'a pas encore, en une transaction.
+    // Ajoute les enregistrements que l'archive n'a pas encore, en une transaction. Une heure
+    // enregistrée deux fois (horloge reculée) donne plusieurs valeurs au même instant : on
+    // compare, par instant et par sorte, les valeurs apportées à celles de l'archive (comme des
+    // ensembles avec répétition, sans tenir à leur ordre) : toutes connues, rien de neuf ;
+    // l'archive n'en a aucune ou seulement une partie, le reste est ajouté ; sinon, conflit :
+    // l'archive garde les siennes et le compte.
     Bilan_Fusion fusionner(const Contenu_Lqm& contenu, const QString& origine,
                            const Options_Fusion& options = {});
 

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
@@ -224,20 +225,27 @@ TEST_P(Archive_Base, FusionInterrompueLaisseLArchiveIntacte) {
 namespace {
 
 // Une instruction sur la base, par une connexion à part (PostgreSQL : celle de
-// l'environnement de pg_virtualenv).
-void executer_direct(const QString& connexion, const QString& sql) {
+// l'environnement de pg_virtualenv) ; rend la première ligne lue, champs séparés par « | ».
+QString executer_direct(const QString& connexion, const QString& sql) {
     const bool postgres = connexion.startsWith(QStringLiteral("postgres"));
+    QStringList ligne;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(postgres ? QStringLiteral("QPSQL")
                                                              : QStringLiteral("QSQLITE"),
                                                     QStringLiteral("direct"));
         if (!postgres)
             db.setDatabaseName(connexion);
-        ASSERT_TRUE(db.open());
-        EXPECT_TRUE(QSqlQuery(db).exec(sql)) << sql.toStdString();
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        EXPECT_TRUE(q.exec(sql)) << sql.toStdString();
+        if (q.next())
+            for (int i = 0; i < q.record().count(); ++i)
+                ligne << q.value(i).toString();
+        q.finish();
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("direct"));
+    return ligne.join(u'|');
 }
 
 } // namespace
@@ -287,6 +295,145 @@ TEST_P(Archive_Base, RapportLuDansLArchiveEgalAuRapportDuMagasin) {
     EXPECT_EQ(lu->numero_serie, magasin.numero_serie);
     EXPECT_EQ(Lignes_Rapport(*lu), Lignes_Rapport(magasin));
     EXPECT_FALSE(lu->donnees.coupures.empty());
+}
+
+// L'heure reculée du 26 octobre 2008 : ses deux passages restent, quel que soit l'ordre des
+// égalités d'un téléchargement à l'autre ; une valeur qui diffère n'y remplace rien.
+TEST_P(Archive_Base, HeureEnregistreeDeuxFois) {
+    const auto premier = Telechargement_Genere(QDate(2008, 10, 27), true);
+    Archive a(connexion);
+    const Bilan_Fusion b1 = a.fusionner(*premier, QStringLiteral("a"));
+    ASSERT_TRUE(b1.reussie()) << b1.erreur.toStdString();
+    const auto leq = lignes_valides(premier->Tab_Leq, Nb_Lignes_Leq, true);
+    const auto evenements = lignes_valides(premier->Tab_Evenements, Nb_Lignes_Evenements, true);
+    EXPECT_EQ(b1.conflits, 0);
+    EXPECT_EQ(nb_leq(a), qsizetype(leq.size()));
+    Contenu_Lqm relu;
+    ASSERT_TRUE(a.charger(b1.numero_serie, QDate(2008, 10, 20), std::nullopt, relu));
+    EXPECT_EQ(lignes_valides(relu.Tab_Leq, Nb_Lignes_Leq, true), leq);
+    EXPECT_EQ(lignes_valides(relu.Tab_Evenements, Nb_Lignes_Evenements, true), evenements);
+    // Dans l'ordre du téléchargement, égalités comprises.
+    for (int i = 1; i <= Nb_Lignes_Leq; ++i)
+        ASSERT_TRUE(
+            std::equal(relu.Tab_Leq.ligne(i), relu.Tab_Leq.ligne(i) + 8, premier->Tab_Leq.ligne(i)))
+            << i;
+
+    // Le rapport lu dans l'archive est celui du magasin, ligne pour ligne.
+    Ecrire_Debut_Periode(QDate(2008, 10, 25));
+    Ecrire_Fin_Periode(QDate(2008, 10, 26));
+    const auto lu = a.rapport(b1.numero_serie, QDate(2008, 10, 25), QDate(2008, 10, 26), 102);
+    ASSERT_TRUE(lu);
+    const Contenu_Rapport magasin = Rapport_Du_Magasin(102);
+    EXPECT_EQ(Lignes_Rapport(*lu), Lignes_Rapport(magasin));
+    EXPECT_EQ(Csv_Rapport(*lu), Csv_Rapport(magasin));
+    EXPECT_EQ(lu->stats.repetitions.size(), 1u);
+
+    // Le téléchargement suivant la porte aussi, ses égalités rangées autrement : rien de neuf
+    // à ces instants, rien en double.
+    auto suivant = Telechargement_Genere(QDate(2008, 10, 28), true);
+    for (int i = 1; i < Nb_Lignes_Leq; ++i)
+        if (Horodatage_Ligne(suivant->Tab_Leq.ligne(i)) ==
+            Horodatage_Ligne(suivant->Tab_Leq.ligne(i + 1)))
+            std::swap_ranges(suivant->Tab_Leq.ligne(i), suivant->Tab_Leq.ligne(i) + 8,
+                             suivant->Tab_Leq.ligne(i + 1));
+    const Bilan_Fusion b2 = a.fusionner(*suivant, QStringLiteral("b"));
+    ASSERT_TRUE(b2.reussie());
+    EXPECT_EQ(b2.conflits, 0);
+    auto deux_heures = [&] {
+        Contenu_Lqm jour;
+        EXPECT_TRUE(a.charger(b1.numero_serie, QDate(2008, 10, 26), QDate(2008, 10, 26), jour));
+        std::multiset<int> niveaux;
+        for (int i = 1; i <= Nb_Lignes_Leq; ++i)
+            if (Horodatage_Ligne(jour.Tab_Leq.ligne(i)) == 200810260230 && jour.Tab_Leq(i, 4) == 1)
+                niveaux.insert(Niveau_dB(jour.Tab_Leq.ligne(i)));
+        return niveaux;
+    };
+    std::multiset<int> attendus;
+    for (int i = 1; i <= Nb_Lignes_Leq; ++i)
+        if (Horodatage_Ligne(premier->Tab_Leq.ligne(i)) == 200810260230 &&
+            premier->Tab_Leq(i, 4) == 1)
+            attendus.insert(Niveau_dB(premier->Tab_Leq.ligne(i)));
+    ASSERT_EQ(attendus.size(), 2u);
+    EXPECT_EQ(deux_heures(), attendus);
+
+    // Un des deux niveaux de 2 h 30 revu autrement : conflit compté, l'archive garde les siens.
+    for (int i = 1; i <= Nb_Lignes_Leq; ++i)
+        if (Horodatage_Ligne(suivant->Tab_Leq.ligne(i)) == 200810260230 &&
+            suivant->Tab_Leq(i, 4) == 1) {
+            suivant->Tab_Leq(i, 7) = static_cast<std::int16_t>((suivant->Tab_Leq(i, 7) + 1) % 100);
+            break;
+        }
+    const Bilan_Fusion b3 = a.fusionner(*suivant, QStringLiteral("c"));
+    EXPECT_EQ(std::tuple(b3.conflits, b3.ajoutes), std::tuple(1, 0));
+    EXPECT_EQ(deux_heures(), attendus);
+}
+
+// Une archive de la version 1 (un seul enregistrement par instant et par sorte) est mise à
+// jour à l'ouverture, sans rien perdre, puis reçoit une heure enregistrée deux fois.
+TEST_P(Archive_Base, ArchiveDeVersion1MiseAJourEnPlace) {
+    const bool pg = QString::fromLatin1(GetParam()) == QStringLiteral("PostgreSQL");
+    const QString cle =
+        pg ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY");
+    const QString sans_rowid = pg ? QString() : QStringLiteral(" WITHOUT ROWID");
+    const auto contenu = Telechargement_Genere(QDate(2008, 10, 27), true);
+    const QString numero = Numero_Serie_Config(contenu->Tab_Config);
+    for (const QString& sql : QStringList{
+             "CREATE TABLE version_schema (version INTEGER NOT NULL)",
+             "INSERT INTO version_schema (version) VALUES (1)",
+             "CREATE TABLE appareils (id " + cle + ", numero_serie TEXT NOT NULL UNIQUE)",
+             "CREATE TABLE telechargements (id " + cle +
+                 ", appareil BIGINT NOT NULL REFERENCES appareils (id), archive_le TEXT NOT "
+                 "NULL, recupere_le TEXT NOT NULL, origine TEXT NOT NULL, configuration TEXT NOT "
+                 "NULL, ajoutes BIGINT NOT NULL, presents BIGINT NOT NULL, conflits BIGINT NOT "
+                 "NULL)",
+             "CREATE TABLE leq (appareil BIGINT NOT NULL, horodatage BIGINT NOT NULL, sorte "
+             "SMALLINT NOT NULL, niveau SMALLINT NOT NULL, telechargement BIGINT NOT NULL, "
+             "PRIMARY KEY (appareil, horodatage, sorte))" +
+                 sans_rowid,
+             "CREATE TABLE evenements (appareil BIGINT NOT NULL, horodatage BIGINT NOT NULL, "
+             "code INTEGER NOT NULL, colonne4 SMALLINT NOT NULL, telechargement BIGINT NOT "
+             "NULL, PRIMARY KEY (appareil, horodatage, code))" +
+                 sans_rowid,
+             "CREATE TABLE parametres (appareil BIGINT NOT NULL, horodatage BIGINT NOT NULL, "
+             "valeurs TEXT NOT NULL, telechargement BIGINT NOT NULL, PRIMARY KEY (appareil, "
+             "horodatage))" +
+                 sans_rowid,
+             "INSERT INTO appareils (numero_serie) VALUES ('" + numero + "')",
+             "INSERT INTO telechargements (appareil, archive_le, recupere_le, origine, "
+             "configuration, ajoutes, presents, conflits) VALUES (1, '2008-10-20T11:00:00', "
+             "'2008-10-20T10:02:17', 'COM 1', '0', 6, 2, 1)",
+             "INSERT INTO leq VALUES (1, 200810201000, 10, 60, 1), (1, 200810201000, 1, 63, 1), "
+             "(1, 200810200959, 1, 62, 1)",
+             "INSERT INTO evenements VALUES (1, 200810201000, 2, 0, 1), (1, 200810201000, 1, 0, 1)",
+             "INSERT INTO parametres VALUES (1, 200810200800, '0,4,12', 1)"})
+        executer_direct(connexion, sql);
+    Archive a(connexion);
+    ASSERT_TRUE(a.ouvrir()) << a.erreur().toStdString();
+    const auto avant = a.appareils();
+    ASSERT_EQ(avant.size(), 1u);
+    EXPECT_EQ(std::tuple(avant[0].nb_leq, avant[0].nb_evenements, avant[0].nb_parametres,
+                         avant[0].nb_telechargements),
+              std::tuple(3, 2, 1, 1));
+    Contenu_Lqm lu;
+    ASSERT_TRUE(a.charger(numero, QDate(2008, 10, 20), std::nullopt, lu));
+    const std::vector<Ligne> attendu = {
+        {59, 9, 20, 1, 10, 8, 62, 0}, {0, 10, 20, 1, 10, 8, 63, 0}, {0, 10, 20, 10, 10, 8, 60, 0}};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Ligne(lu.Tab_Leq.ligne(i + 1), lu.Tab_Leq.ligne(i + 1) + 8), attendu[i]);
+    EXPECT_EQ(lu.Tab_Evenements(1, 8) + lu.Tab_Evenements(2, 8) * 10, 21);
+    EXPECT_EQ(lu.Tab_Parametres(1, 7), 4);
+    EXPECT_EQ(lu.Date_Recuperation, QStringLiteral("20/10/2008"));
+    EXPECT_EQ(executer_direct(connexion, QStringLiteral("SELECT version, origine, ajoutes, "
+                                                        "presents, conflits FROM version_schema, "
+                                                        "telechargements")),
+              QStringLiteral("2|COM 1|6|2|1"));
+
+    const Bilan_Fusion b = a.fusionner(*contenu, QStringLiteral("b"));
+    ASSERT_TRUE(b.reussie()) << b.erreur.toStdString();
+    EXPECT_EQ(b.conflits, 0);
+    EXPECT_EQ(a.appareils()[0].nb_leq,
+              3 + qsizetype(lignes_valides(contenu->Tab_Leq, Nb_Lignes_Leq, true).size()));
+    EXPECT_EQ(a.appareils()[0].nb_telechargements, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pilotes, Archive_Base, ::testing::Values("SQLite", "PostgreSQL"),
@@ -358,4 +505,30 @@ TEST(Archive, LigneDeCommande) {
                   .code,
               1);
     EXPECT_TRUE(inconnu.erreur.contains(QStringLiteral("L'appareil 42 n'est pas dans l'archive.")));
+}
+
+// Un fichier à l'heure légale archivé puis relu par « archive --sortie » : ses tableaux sont
+// ceux du fichier, l'heure reculée comprise.
+TEST(Archive, HeureReculeeRendueTelleQuelle) {
+    QTemporaryDir dossier;
+    const QString base = dossier.filePath(QStringLiteral("a.sqlite"));
+    const QString lqm = dossier.filePath(QStringLiteral("h.lqm"));
+    const QString extrait = dossier.filePath(QStringLiteral("e.lqm"));
+    ASSERT_EQ(outil({"generer", lqm, "--fin", "27/10/2008", "--heure-legale"}).code, 0);
+    ASSERT_EQ(outil({"archiver", "--base", base, lqm}).code, 0);
+    const QString numero = outil({"archive", "--base", base})
+                               .sortie.section(QStringLiteral("Appareil "), 1)
+                               .section(u' ', 0, 0);
+    ASSERT_EQ(outil({"archive", "--base", base, "--appareil", numero, "--du", "25/10/2008", "--au",
+                     "26/10/2008", "--sortie", extrait})
+                  .code,
+              0);
+    for (const char* commande : {"tableau-leq", "evenements"}) {
+        const QStringList periode{"--du", "25/10/2008", "--au", "26/10/2008"};
+        const QString attendu = outil(QStringList{commande, lqm} + periode).sortie;
+        const bool leq = QString::fromLatin1(commande) == QStringLiteral("tableau-leq");
+        EXPECT_EQ(attendu.count(QStringLiteral("Dimanche  26   Octobre   2008  de  02 h. 29")),
+                  leq ? 2 : 0);
+        EXPECT_EQ(outil(QStringList{commande, extrait} + periode).sortie, attendu) << commande;
+    }
 }
