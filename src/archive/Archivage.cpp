@@ -55,7 +55,7 @@ void signaler_bilan(const Bilan_Fusion& bilan) {
         plateforme().Message(bilan.erreur + QStringLiteral("\n\nLes données n'ont pas été "
                                                            "archivées ; elles restent affichées "
                                                            "par le programme."),
-                             QStringLiteral("Archivage impossible"), Icone::Exclamation);
+                             QStringLiteral("Archivage impossible"), Icone::Critique);
     else if (bilan.conflits > 0)
         plateforme().Message(
             QStringLiteral("%1 pour des instants déjà connus : l'archive garde les premières "

@@ -119,7 +119,7 @@ void frmArchive::Form_Load() {
     Label_Base->setText(QStringLiteral("Archive ") + archive_->description());
     if (!ouverte) {
         plateforme().Message(archive_->erreur(), QStringLiteral("Données archivées"),
-                             Icone::Exclamation);
+                             Icone::Critique);
         Fenetres::instance().Decharger(Id_Fenetre::frmArchive);
         return;
     }

@@ -54,7 +54,7 @@ bool Exporter_Csv(const QString& nom, const QByteArray& contenu) {
     if (Ecrire_Fichier(*chemin, contenu))
         return true;
     plateforme().Message(QStringLiteral("Impossible d'écrire le fichier « %1 » !!!").arg(*chemin),
-                         QStringLiteral("Export impossible !!!"), Icone::Exclamation);
+                         QStringLiteral("Export impossible !!!"), Icone::Critique);
     return false;
 }
 

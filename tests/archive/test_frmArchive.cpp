@@ -79,6 +79,7 @@ TEST_F(Archive_Ihm, FichiersChargesArchivesSelonLeMenuEtEchecSansPerte) {
     charger(g.chemin);
     ASSERT_EQ(plateforme_test.messages.size(), 1u);
     EXPECT_EQ(plateforme_test.messages[0].titre, QStringLiteral("Archivage impossible"));
+    EXPECT_EQ(plateforme_test.messages[0].icone, Icone::Critique);
     EXPECT_TRUE(Magasin().Donnees_Chargees);
     EXPECT_TRUE(visible("frmInTableau"));
 }
