@@ -27,6 +27,10 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(Texte_Aide_Programme()), stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs(qPrintable(Texte_Version(QStringLiteral("lqm-analyser"))), stdout);
+        return 0;
+    }
     if (options.verifier_images) {
         // Sans écran : de quoi vérifier une installation.
         QCoreApplication application(argc, argv);

@@ -46,6 +46,7 @@ QString premiere_faute(const QList<QCommandLineOption>& options, const QStringLi
 QString Lire_Ligne_Commande(QCommandLineParser& parseur, const QList<QCommandLineOption>& options,
                             const QStringList& arguments, int max_positionnels) {
     QList<QCommandLineOption> toutes = options;
+    toutes.prepend(QCommandLineOption(QStringLiteral("version")));
     toutes.prepend(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     parseur.addOptions(toutes);
     // « -port » vaut « --port » ; pas de paquets d'options courtes à la « -abc ».
@@ -61,7 +62,7 @@ QString Lire_Ligne_Commande(QCommandLineParser& parseur, const QList<QCommandLin
     }
     const QStringList positionnels = parseur.positionalArguments();
     if (!commande && !parseur.isSet(QStringLiteral("help")) &&
-        positionnels.size() > max_positionnels)
+        !parseur.isSet(QStringLiteral("version")) && positionnels.size() > max_positionnels)
         return QStringLiteral("Argument inattendu : %1").arg(positionnels[max_positionnels]);
     return {};
 }
@@ -75,6 +76,7 @@ Options_Programme Analyser_Options(const QStringList& arguments) {
     if (!o.erreur.isEmpty())
         return o;
     o.aide = parseur.isSet(QStringLiteral("help"));
+    o.version = parseur.isSet(QStringLiteral("version"));
     o.ports = parseur.values(port);
     o.verifier_images = parseur.isSet(images);
     if (!parseur.positionalArguments().isEmpty())
@@ -99,5 +101,10 @@ QString Texte_Aide_Programme() {
         "                  (adaptateurs USB d'abord). Seize ports au plus.\n"
         "  --verifier-images  dit où le programme trouve ses images et s'il en manque\n"
         "                  (code 1), sans rien ouvrir.\n"
-        "  -h, --help      affiche cette aide.\n");
+        "  -h, --help      affiche cette aide.\n"
+        "  --version       affiche la version du programme.\n");
+}
+
+QString Texte_Version(const QString& programme) {
+    return programme + QStringLiteral(" " LQM_VERSION "\n");
 }

@@ -46,7 +46,8 @@ const char* const Aide =
     "  --pause K:MS      s'interrompt MS millisecondes après K octets\n"
     "Liaison :\n"
     "  --port CHEMIN     un vrai port série au lieu d'un pseudo-terminal\n"
-    "  --help            cette aide\n";
+    "  --help            cette aide\n"
+    "  --version         la version du programme\n";
 
 volatile std::sig_atomic_t arreter = 0;
 void sur_signal(int) {
@@ -118,6 +119,10 @@ int main(int argc, char* argv[]) {
         return usage(qPrintable(erreur));
     if (parseur.isSet(QStringLiteral("help"))) {
         std::fputs(Aide, stdout);
+        return 0;
+    }
+    if (parseur.isSet(QStringLiteral("version"))) {
+        std::fputs(qPrintable(Texte_Version(QStringLiteral("lqm-simulateur"))), stdout);
         return 0;
     }
     // Entier positif ou nul ; faux si l'option est donnée avec autre chose.
