@@ -1,35 +1,9 @@
 #include "parameters/Parametres.h"
 #include "store/Declarations.h"
-#include "store/Fonction_Fichiers.h"
-
-#include "support/Outil.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(Parametres, Decodages) {
-    EXPECT_EQ(QStringList({Texte_Attenuation(15), Texte_Attenuation(16), Texte_Attenuation(9),
-                           Texte_Attenuation(0), Texte_Niveau_Reglage(1, 2),
-                           Texte_Niveau_Reglage(0, 95)}),
-              QStringList({"15", "00", "09", "00", "102", "95"}));
-    // Seuls les bits 4 et 8 font la pondération, seul le bit 1 la source.
-    const std::pair<int, const char*> ponderations[] = {{0, "Capteur, Linéaire."},
-                                                        {4 + 16, "Capteur, Linéaire."},
-                                                        {8 + 1, "Ligne, Pondérée Type M."},
-                                                        {12 + 2, "Capteur, Pondérée Type A."}};
-    for (const auto& [v, source] : ponderations) {
-        EXPECT_EQ(Texte_Source(v), "Source : " + QString::fromUtf8(source)) << v;
-        EXPECT_EQ(Texte_Analyse(v), "Analyse : " + QString::fromUtf8(source).section(", ", 1));
-    }
-    // Les deux échelles de temps diffèrent ; seuls les trois bits du bas comptent.
-    const std::tuple<int, const char*, const char*> temps[] = {
-        {0, "250 ms", "250 ms"}, {2, "1 s", "750 ms"}, {4, "3 s", "1.5 s"}, {8 + 7, "6 s", "4 s"}};
-    for (const auto& [code, montee, descente] : temps) {
-        EXPECT_EQ(Texte_Temps_Montee(code), QString::fromUtf8(montee) + " pour 10 dB.");
-        EXPECT_EQ(Texte_Temps_Descente(code), QString::fromUtf8(descente) + " pour 10 dB.");
-    }
-}
 
 class Jeux : public ::testing::Test {
 protected:
@@ -66,7 +40,6 @@ TEST_F(Jeux, ListeDuPlusRecentAuPlusAncienEtPeriodeDeChaqueChoix) {
     // Au chargement : les réglages en cours, sous la période du plus récent des jeux.
     EXPECT_EQ(c.Texte_Jour, c.Combo_Jour[0]);
     EXPECT_EQ(c.Label_Date, "Paramètres  du  " + c.Combo_Jour[0] + "  au  " + recuperation);
-    EXPECT_EQ(c.reglages, Reglages_Courants());
     EXPECT_EQ(c.reglages.niveaux[0], "95");
     // Chaque jeu vaut jusqu'au suivant ; le plus récent, jusqu'au téléchargement.
     const QString fins[3] = {recuperation, c.Combo_Jour[0], c.Combo_Jour[1]};
@@ -90,24 +63,8 @@ TEST_F(Jeux, SansJeuValideLaListeEstVideEtLesReglagesEnCoursRestent) {
     Contenu_Parametres c = Contenu_Chargement();
     EXPECT_TRUE(c.Combo_Jour.isEmpty());
     EXPECT_EQ(c.Label_Date, "Paramètres  du    au  " + recuperation);
-    EXPECT_EQ(c.reglages, Reglages_Courants());
+    EXPECT_EQ(c.reglages.niveaux[0], "95");
     EXPECT_FALSE(Choisir_Jeu(c, 0));
-}
-
-// lqm-outil parametres lit le fichier comme la fenêtre et choisit le même jeu.
-TEST(Outil, ParametresDUnFichierGenere) {
-    Fichier_Genere g;
-    ASSERT_TRUE(g.ecrit && Charger_Fichier(g.chemin));
-    Contenu_Parametres c = Contenu_Chargement();
-    const Resultat_Outil r = outil({"parametres", g.chemin});
-    EXPECT_EQ(std::pair(r.code, r.sortie), std::pair(0, Lignes_Parametres(c).join('\n') + '\n'));
-    ASSERT_TRUE(Choisir_Jeu(c, 1));
-    EXPECT_EQ(outil({"parametres", g.chemin, "--jeu", "1"}).sortie,
-              Lignes_Parametres(c).join('\n') + '\n');
-    const auto n = QString::number(c.Combo_Jour.size());
-    Magasin().reinitialiser();
-    EXPECT_EQ(outil({"parametres", g.chemin, "--jeu", n}).code, 2);
-    EXPECT_EQ(outil({"parametres", g.dossier.filePath("absent.lqm")}).code, 1);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "support/Environnement_Ihm.h"
 
+#include "attendus/Attendus.h"
+
 #include "platform/Travail_Long.h"
 #include "shell/Fenetre_Base.h"
 #include "shell/Fenetres.h"
@@ -8,6 +10,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -69,6 +73,30 @@ TEST_F(Principale, LaCaseDeFermeturePendantUnTravailLongFaitCommeQuitter) {
               (std::vector<std::string>{"travail arrêté", "travail revenu", "sortie"}));
     EXPECT_FALSE(chargee("frmWait") || principale()->isVisible());
     EXPECT_EQ(Magasin().Compteur_Essais, 0);
+}
+
+// La barre de menus telle que l'utilisateur la trouve au lancement : textes, ordre,
+// séparateurs, entrées grisées, cases à cocher.
+TEST_F(Principale, MenusAuLancement) {
+    QString texte;
+    auto decrire = [](QAction* a) {
+        if (a->isSeparator())
+            return QStringLiteral("-----");
+        QString ligne = a->objectName() + QStringLiteral(" « ") + a->text() + QStringLiteral(" »");
+        if (!a->isEnabled())
+            ligne += QStringLiteral(" (grisé)");
+        if (a->isCheckable())
+            ligne += QStringLiteral(" [case à cocher]"); // cochée ou non selon les réglages
+        return ligne;
+    };
+    for (QAction* a : principale()->menuBar()->actions()) {
+        texte += decrire(a) + u'\n';
+        if (a->menu())
+            for (QAction* b : a->menu()->actions())
+                texte += QStringLiteral("    ") + decrire(b) + u'\n';
+    }
+    const QString difference = Difference_Attendue(QStringLiteral("menus.txt"), texte.toUtf8());
+    EXPECT_TRUE(difference.isEmpty()) << difference.toStdString();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "attendus/Attendus.h"
 #include "support/Environnement_Ihm.h"
 #include "support/Outil.h"
 
@@ -114,15 +115,24 @@ TEST_F(Impressions, GraphiqueEtParametres) {
     EXPECT_EQ(etat(graphique), agrandi);
     pdf = g.dossier.filePath(QStringLiteral("page.pdf"));
 
+    QString parametres_lqm = Chemin_Attendu(QStringLiteral("entrees/parametres.lqm"));
+    ASSERT_TRUE(Charger_Fichier(parametres_lqm));
     QWidget* p = ouvrir(Id_Fenetre::frmParametres_v4);
     const QStringList parametres = etat(p);
     cliquer(p, "Cmd_Print");
     EXPECT_EQ(etat(p), parametres);
     EXPECT_EQ(p->palette().color(QPalette::Window), Couleur_Fond);
-    const QString texte = lire();
-    EXPECT_TRUE(texte.contains(QStringLiteral("Niveau Public 1 :")));
-    EXPECT_FALSE(texte.contains(
-        p->findChild<QComboBox*>(QStringLiteral("Combo_Jour"))->currentText().simplified()));
+    // La page : les étiquettes seules, sans liste ni boutons (qui seraient des images).
+    QString page;
+    for (const QString& ligne : lire({QStringLiteral("-layout")}).split(u'\n'))
+        if (!ligne.simplified().isEmpty())
+            page += ligne.simplified() + u'\n';
+    const QString difference =
+        Difference_Attendue(QStringLiteral("impression_parametres.txt"), page.toUtf8());
+    EXPECT_TRUE(difference.isEmpty()) << difference.toStdString();
+    QFile imprime(pdf);
+    ASSERT_TRUE(imprime.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(imprime.readAll().contains("/Subtype /Image"));
 }
 
 // Après un graphique (paysage), chaque tableau et le rapport s'impriment en portrait : toutes

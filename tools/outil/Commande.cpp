@@ -11,6 +11,16 @@ void Sortie(const QString& texte) {
     std::fputs(texte.toUtf8().constData(), stdout);
 }
 
+void Sortie_Pages(const std::vector<Page_Imprimee>& pages) {
+    QString texte;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        texte += QStringLiteral("page %1\n").arg(p + 1);
+        for (const Texte_Imprime& t : pages[p])
+            texte += QStringLiteral("%1 %2 %3\n").arg(t.x, 5).arg(t.y, 5).arg(t.texte);
+    }
+    Sortie(texte);
+}
+
 void Erreur(const QString& texte) {
     std::fputs(texte.toUtf8().constData(), stderr);
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "tables/Impression_Tableaux.h"
+
 // Une commande reçoit les arguments qui suivent son nom et rend le code de sortie :
 // 0 si tout va bien, 1 si un fichier est refusé ou ne peut être écrit ou si le
 // téléchargement échoue, 2 si la commande est mal formée.
@@ -29,6 +31,8 @@ int Commande_Archiver(const QStringList& arguments);
 int Commande_Archive(const QStringList& arguments);
 
 void Sortie(const QString& texte);
+// Les pages imprimées, une ligne par texte placé : « page N », puis « X Y texte » en twips.
+void Sortie_Pages(const std::vector<Page_Imprimee>& pages);
 void Erreur(const QString& texte);
 
 // Erreur d'usage : le message, puis l'aide, sur la sortie d'erreur ; rend 2.

@@ -3,12 +3,11 @@
 
 #include "Commande.h"
 
-#include "tables/Evenements.h"
-
 namespace {
 
 const QString Aide = QStringLiteral(
     "Utilisation : lqm-outil evenements FICHIER.lqm --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
+    "                                [--pages]\n"
     "\n"
     "Affiche le tableau des événements de la période, du premier au dernier jour\n"
     "compris : l'en-tête puis les lignes, exactement les textes de la fenêtre, un par ligne.\n"
@@ -16,16 +15,25 @@ const QString Aide = QStringLiteral(
     "Options :\n"
     "  --du JJ/MM/AAAA   premier jour de la période.\n"
     "  --au JJ/MM/AAAA   dernier jour de la période (pas avant le premier).\n"
+    "  --pages           écrit plutôt les pages imprimées : chaque texte et sa place en\n"
+    "                    twips depuis le coin de la page.\n"
     "  -h, --help        affiche cette aide.\n");
 
 } // namespace
 
 int Commande_Evenements(const QStringList& arguments) {
-    const int code = Lire_Periode_Et_Fichier(
-        arguments, Aide, QStringLiteral("La commande evenements attend un fichier .lqm."));
+    QCommandLineParser parseur;
+    const QCommandLineOption pages(QStringLiteral("pages"));
+    const int code =
+        Lire_Periode_Et_Fichier(parseur, {pages}, arguments, Aide,
+                                QStringLiteral("La commande evenements attend un fichier .lqm."));
     if (code >= 0)
         return code;
     const Contenu_Tableau_Evenements c = Tableau_Evenements();
+    if (parseur.isSet(pages)) {
+        Sortie_Pages(Pages_Tableau_Evenements(c));
+        return 0;
+    }
     QStringList lignes{c.Label_Entete};
     lignes << c.List_Evenements.lignes;
     Sortie(lignes.join(u'\n') + u'\n');

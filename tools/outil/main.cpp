@@ -51,7 +51,8 @@ QString aide() {
                      .arg(QString::fromUtf8(c.description));
     return texte +
            QStringLiteral("\n"
-                          "« lqm-outil COMMANDE --help » décrit une commande et ses options.\n"
+                          "« lqm-outil COMMANDE --help » décrit une commande et ses options ;\n"
+                          "« lqm-outil --version » donne la version du programme.\n"
                           "\n"
                           "Code de sortie : 0 si tout va bien, 1 si le fichier est refusé ou ne\n"
                           "peut être écrit, si le téléchargement échoue ou si la période finit\n"
@@ -94,6 +95,10 @@ int main(int argc, char* argv[]) {
         return Usage(erreur, aide());
     if (parseur.isSet(QStringLiteral("help"))) {
         Sortie(aide());
+        return 0;
+    }
+    if (parseur.isSet(QStringLiteral("version"))) {
+        Sortie(Texte_Version(QStringLiteral("lqm-outil")));
         return 0;
     }
     const QStringList a = parseur.positionalArguments();
