@@ -43,9 +43,15 @@ QByteArray executer(const QString& commande, const QTemporaryDir& dossier) {
         a.replace(QStringLiteral("{entrees}"), Chemin_Attendu(QStringLiteral("entrees")))
             .replace(QStringLiteral("{sortie}"), sortie);
     const Resultat_Outil r = outil(arguments);
-    QByteArray texte = "$ lqm-outil " + commande.toUtf8() + '\n' + r.sortie.toUtf8();
+    // Les chemins de cette machine redeviennent ceux de la commande écrite.
+    auto relatif = [&](QString t) {
+        return t.replace(Chemin_Attendu(QStringLiteral("entrees")), QStringLiteral("{entrees}"))
+            .replace(sortie, QStringLiteral("{sortie}"))
+            .toUtf8();
+    };
+    QByteArray texte = "$ lqm-outil " + commande.toUtf8() + '\n' + relatif(r.sortie);
     if (r.code != 0 || !r.erreur.isEmpty())
-        texte += "[code " + QByteArray::number(r.code) + "] " + r.erreur.toUtf8();
+        texte += "[code " + QByteArray::number(r.code) + "] " + relatif(r.erreur);
     QFile ecrit(sortie);
     if (ecrit.open(QIODevice::ReadOnly))
         texte += "[{sortie}]\n" + ecrit.readAll() + '\n';
