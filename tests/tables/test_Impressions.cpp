@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListView>
 #include <QProcess>
@@ -36,6 +37,14 @@ struct Impressions : Environnement_Ihm {
         p.start(QStringLiteral("pdftotext"), options + QStringList{pdf, QStringLiteral("-")});
         p.waitForFinished(30000);
         return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    // La couleur du papier imprimé à (x, y) pouces du coin de la première page.
+    QColor couleur_page(double x, double y) const {
+        const QString image = g.dossier.filePath(QStringLiteral("page"));
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"),
+                           QStringLiteral("-singlefile"), pdf, image});
+        return QImage(image + QStringLiteral(".png")).pixelColor(int(x * 20), int(y * 20));
     }
     QWidget* ouvrir(Id_Fenetre id) {
         QWidget* f = Fenetres::instance().Ouvrir(id);
@@ -110,6 +119,7 @@ TEST_F(Impressions, GraphiqueEtParametres) {
     QFile fichier(pdf);
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
     EXPECT_FALSE(fichier.readAll().contains("/Subtype /Image"));
+    EXPECT_EQ(couleur_page(5.5, 6.2), QColor(Qt::white)); // sous le graphique, le fond
     pdf = g.dossier.filePath(QStringLiteral("absent/page.pdf"));
     cliquer(graphique, "Cmd_Print_Leq1");
     EXPECT_EQ(etat(graphique), agrandi);
@@ -133,6 +143,7 @@ TEST_F(Impressions, GraphiqueEtParametres) {
     QFile imprime(pdf);
     ASSERT_TRUE(imprime.open(QIODevice::ReadOnly));
     EXPECT_FALSE(imprime.readAll().contains("/Subtype /Image"));
+    EXPECT_EQ(couleur_page(3, 0.9), QColor(Qt::white)); // entre les sections, le fond
 }
 
 // Après un graphique (paysage), chaque tableau et le rapport s'impriment en portrait : toutes

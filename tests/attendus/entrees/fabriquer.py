@@ -122,6 +122,8 @@ def tableaux(chemin):
     # Le 1er septembre : 80 Leq10 réguliers et aucun Leq1 (plus d'une page imprimée).
     for k in range(80):
         l.append(leq(d(2008, 9, 1, 0, 10) + dt.timedelta(minutes=10 * k), 10, 40 + k))
+    # Le 1er octobre (septembre a 30 jours).
+    suite(d(2008, 9, 30, 23, 59), d(2008, 10, 1, 0, 0), 70)
     # Fin d'année, puis le 1er mars d'une année non bissextile.
     suite(d(2008, 12, 31, 23, 58), d(2009, 1, 1, 0, 1))
     l.insert(len(l) - 1, leq(d(2009, 1, 1, 0, 0), 10, 67))
