@@ -31,13 +31,13 @@ struct Dialogue_Graphique : Environnement_Ihm {
             duree += controle<QRadioButton>(nom)->isChecked() ? jours : 0;
         return {controle<QDateEdit>("DTPicker1")->date(), duree};
     }
-    // Le graphique d'un jour à partir du 7 mars 2008 : trois Leq1 sous 60 dB, le dernier le
-    // 8 après minuit ; aucun Leq10.
+    // Le graphique d'un jour à partir du 7 mars 2008 : trois Leq1 sous 60 dB, le plus fort au
+    // milieu, le plus faible le 8 après minuit ; aucun Leq10.
     QWidget* ouvrir_graphique(int jours = 1) {
         auto& M = Magasin();
         M.Tab_Leq.remplir(255);
         const std::int16_t lignes[][8] = {
-            {0, 12, 7, 1, 3, 8, 50, 0}, {1, 12, 7, 1, 3, 8, 45, 0}, {1, 0, 8, 1, 3, 8, 52, 0}};
+            {0, 12, 7, 1, 3, 8, 50, 0}, {1, 12, 7, 1, 3, 8, 52, 0}, {1, 0, 8, 1, 3, 8, 45, 0}};
         for (int i = 0; i < 3; ++i)
             std::copy(lignes[i], lignes[i] + 8, M.Tab_Leq.ligne(i + 1));
         M.Tab_Config(2179) = 1, M.Tab_Config(2180) = 2, M.Tab_Config(8) = 1; // public 2, ligne
