@@ -164,7 +164,8 @@ TEST_P(Archive_Base, TelechargementsQuiSeRecouvrentEtLectureAGaucheEtADroite) {
 TEST_P(Archive_Base, UnNiveauDifferentGardeLePremierEtSeCompte) {
     auto contenu = Telechargement_Genere(QDate(2008, 3, 12));
     Archive a(connexion);
-    ASSERT_TRUE(a.fusionner(*contenu, QStringLiteral("a")).reussie());
+    const Bilan_Fusion premiere = a.fusionner(*contenu, QStringLiteral("a"));
+    ASSERT_TRUE(premiere.reussie());
     // Une valeur Leq1 revue avec 3 dB de plus.
     int i = 1;
     while (!Ligne_Mesure_Valide(contenu->Tab_Leq.ligne(i)) || contenu->Tab_Leq(i, 4) != 1)
@@ -176,6 +177,7 @@ TEST_P(Archive_Base, UnNiveauDifferentGardeLePremierEtSeCompte) {
     const Bilan_Fusion b = a.fusionner(*contenu, QStringLiteral("b"));
     ASSERT_TRUE(b.reussie());
     EXPECT_EQ(b.conflits, 1);
+    EXPECT_EQ(b.presents, premiere.ajoutes - 1); // la valeur revue n'est pas « déjà présente »
     EXPECT_EQ(b.ajoutes, 0);
 
     Contenu_Lqm lu;
@@ -473,6 +475,12 @@ TEST(Archive, LigneDeCommande) {
          QStringLiteral("13/03/2008"), QStringLiteral("--sortie"), extrait, QStringLiteral("--csv"),
          dossier.filePath(QStringLiteral("e.csv"))});
     ASSERT_EQ(e.code, 0) << e.erreur.toStdString();
+    // Une période sans valeur : rien d'écrit, et dit.
+    const Resultat_Outil vide =
+        outil({"archive", "--base", base, "--appareil", numero, "--du", "01/01/2009", "--au",
+               "02/01/2009", "--sortie", dossier.filePath(QStringLiteral("v.lqm"))});
+    EXPECT_EQ(vide.code, 1);
+    EXPECT_FALSE(QFile::exists(dossier.filePath(QStringLiteral("v.lqm"))));
     const Resultat_Outil resume = outil({QStringLiteral("resume"), extrait});
     EXPECT_TRUE(resume.sortie.contains(QStringLiteral("Première valeur : 11/03/2008 00:00")))
         << resume.sortie.toStdString();
