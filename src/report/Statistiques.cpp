@@ -150,9 +150,10 @@ std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<M
     return trous;
 }
 
-std::vector<Repetition> Repetitions(const std::vector<Valeur_Leq>& leq1) {
+namespace {
+std::vector<Repetition> repetitions(const std::vector<Minute_Mesuree>& minutes) {
     std::vector<Repetition> r;
-    for (const Minute_Mesuree& m : minutes_mesurees(leq1)) {
+    for (const Minute_Mesuree& m : minutes) {
         if (m.valeurs < 2)
             continue;
         if (!r.empty() && r.back().fin == m.minute - 1)
@@ -163,6 +164,11 @@ std::vector<Repetition> Repetitions(const std::vector<Valeur_Leq>& leq1) {
     for (Repetition& p : r)
         p.changement_heure = changement_heure(p.debut, p.fin, 10);
     return r;
+}
+} // namespace
+
+std::vector<Repetition> Repetitions(const std::vector<Valeur_Leq>& leq1) {
+    return repetitions(minutes_mesurees(leq1));
 }
 
 Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite) {
@@ -194,11 +200,10 @@ Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite) {
     for (const Trou& t : s.trous)
         s.minutes_manquantes += t.minutes();
 
-    s.repetitions = Repetitions(d.leq1);
-
     // Quinze minutes qui se suivent, chacune avec une seule valeur : la fenêtre glisse d'une
     // minute à la fois.
     const std::vector<Minute_Mesuree> m = minutes_mesurees(d.leq1);
+    s.repetitions = repetitions(m);
     for (std::size_t i = 14; i < m.size(); ++i) {
         if (m[i].minute - m[i - 14].minute != 14)
             continue; // une minute manque
