@@ -1,4 +1,6 @@
+#include "Application_Bench.h"
 #include "archive/Archivage.h"
+#include "report/Impression_Rapport.h"
 #include "store/Declarations.h"
 #include "support/Telechargement_Genere.h"
 
@@ -86,6 +88,37 @@ void BM_Rapport_Mois_Archive_6_Mois(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Rapport_Mois_Archive_6_Mois)->Unit(benchmark::kMillisecond);
+
+// Le PDF du rapport d'un mois de 31 jours lu dans l'archive : lecture, calcul, 32 images de
+// nuit et les pages de texte.
+void BM_Pdf_Rapport_31_Jours_Archive(benchmark::State& state) {
+    Application_Bench();
+    auto& six = archive();
+    const QString pdf = six.dossier.filePath(QStringLiteral("rapport.pdf"));
+    for (auto _ : state) {
+        Archive a(six.chemin);
+        const auto r = a.rapport(six.numero, QDate(2008, 7, 1), QDate(2008, 7, 31), 102);
+        if (!r || !Ecrire_Pdf_Rapport(pdf, *r))
+            state.SkipWithError("PDF non écrit");
+    }
+}
+BENCHMARK(BM_Pdf_Rapport_31_Jours_Archive)->Unit(benchmark::kMillisecond);
+
+// L'image d'une nuit pleine (1 440 minutes), à la taille d'une image envoyée par courriel.
+void BM_Image_Nuit(benchmark::State& state) {
+    Application_Bench();
+    auto& six = archive();
+    Archive a(six.chemin);
+    const auto r = a.rapport(six.numero, QDate(2008, 7, 1), QDate(2008, 7, 2), 102);
+    const std::vector<Nuit> nuits = r ? Nuits_Rapport(*r) : std::vector<Nuit>{};
+    if (nuits.size() < 2 || nuits[1].minutes_mesurees < 720) {
+        state.SkipWithError("nuit incomplète");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Image_Nuit(*r, nuits[1]));
+}
+BENCHMARK(BM_Image_Nuit)->Unit(benchmark::kMillisecond);
 
 // Ce que la fenêtre attend après un téléchargement réussi : la copie du magasin et le départ
 // de la fusion, qui se poursuit dans son fil (elle est attendue hors mesure).

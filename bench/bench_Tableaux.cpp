@@ -12,6 +12,8 @@
 #include "tables/Periode.h"
 #include "tables/frmInTableau.h"
 
+#include "Application_Bench.h"
+
 #include <QApplication>
 #include <QListView>
 #include <QMouseEvent>
@@ -78,11 +80,7 @@ BENCHMARK(BM_Rapport_Magasin_Plein)->Unit(benchmark::kMillisecond);
 // De Ok dans le dialogue des dates à la fenêtre du tableau montrée et dessinée, sur la
 // semaine d'un magasin plein.
 void application() {
-    static int argc = 1;
-    static char nom[] = "lqm_bench";
-    static char* argv[] = {nom, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    Q_UNUSED(application);
+    Application_Bench();
 }
 
 void ouverture_tableau(benchmark::State& state, const QString& vue, Id_Fenetre tableau) {

@@ -842,8 +842,11 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
         const Horodatage h = r.q.value(0).toLongLong();
         std::int16_t l[8] = {};
         poser_evenement(l, h, r.q.value(1).toInt(), 0);
-        if (Date_Horodatage(h).isValid() &&
-            Texte_Evenement(l, Vocabulaire::Tableau) == QStringLiteral("Coupure Alimentation"))
+        const auto marque = Marque_Evenement(l);
+        if (!Date_Horodatage(h).isValid() || !marque)
+            continue;
+        d.marques.push_back({minute_horodatage(h), *marque});
+        if (*marque == Marque::Coupure)
             d.coupures.push_back(minute_horodatage(h));
     }
     r.q.finish();
@@ -853,5 +856,5 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
     QString periode = Jour_En_Lettres(du);
     if (au != du)
         periode += QStringLiteral(" au ") + Jour_En_Lettres(au);
-    return Rapport_De(config, numero_serie, periode, std::move(d), limite);
+    return Rapport_De(config, numero_serie, periode, du, au, std::move(d), limite);
 }

@@ -35,6 +35,10 @@ void Surface_Dessin::Point(double x, double y, Couleur c) {
     tracer_point(x, y, c);
 }
 
+void Surface_Dessin::Rectangle_Plein(double x1, double y1, double x2, double y2, Couleur c) {
+    tracer_rectangle(x1, y1, x2, y2, c);
+}
+
 void Surface_Dessin::Ecrire(const QString& texte) {
     tracer_texte(CurrentX, CurrentY, texte, false);
 }
@@ -54,6 +58,11 @@ void Surface_Enregistreuse::tracer_ligne(double x1, double y1, double x2, double
 
 void Surface_Enregistreuse::tracer_point(double x, double y, Couleur c) {
     operations.push_back({Genre::Point, x, y, x, y, c, DrawWidth(), 0, {}});
+}
+
+void Surface_Enregistreuse::tracer_rectangle(double x1, double y1, double x2, double y2,
+                                             Couleur c) {
+    operations.push_back({Genre::Rectangle, x1, y1, x2, y2, c, DrawWidth(), 0, {}});
 }
 
 void Surface_Enregistreuse::tracer_texte(double x, double y, const QString& texte, bool fin) {
@@ -78,6 +87,10 @@ QString Surface_Enregistreuse::Texte_Operations() const {
         case Genre::Point:
             lignes
                 << QStringLiteral("point %1 %2 %3").arg(n(o.x1), n(o.y1), Texte_Couleur(o.couleur));
+            break;
+        case Genre::Rectangle:
+            lignes << QStringLiteral("rectangle %1 %2 %3 %4 %5")
+                          .arg(n(o.x1), n(o.y1), n(o.x2), n(o.y2), Texte_Couleur(o.couleur));
             break;
         case Genre::Texte:
             lignes << QStringLiteral("%1 %2 %3 %4 %5 %6")

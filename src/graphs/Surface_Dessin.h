@@ -47,6 +47,8 @@ public:
 
     void Ligne(double x1, double y1, double x2, double y2, Couleur c);
     void Point(double x, double y, Couleur c);
+    // Un rectangle plein, sans bord, entre deux coins opposés.
+    void Rectangle_Plein(double x1, double y1, double x2, double y2, Couleur c);
     // Le coin haut gauche du texte est à (CurrentX, CurrentY), dans la couleur d'avant-plan.
     void Ecrire(const QString& texte);
     // Le texte finit à CurrentX : posé près du bord droit, il se lit en entier.
@@ -56,6 +58,7 @@ protected:
     virtual void tracer_echelle() {}
     virtual void tracer_ligne(double x1, double y1, double x2, double y2, Couleur c) = 0;
     virtual void tracer_point(double x, double y, Couleur c) = 0;
+    virtual void tracer_rectangle(double x1, double y1, double x2, double y2, Couleur c) = 0;
     // « fin » : le texte finit en x au lieu d'y commencer.
     virtual void tracer_texte(double x, double y, const QString& texte, bool fin) = 0;
 
@@ -71,7 +74,7 @@ private:
 // « lqm-outil graphique --operations » l'écrit.
 class Surface_Enregistreuse : public Surface_Dessin {
 public:
-    enum class Genre { Echelle, Ligne, Point, Texte };
+    enum class Genre { Echelle, Ligne, Point, Rectangle, Texte };
     struct Operation {
         Genre genre;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // échelle : gauche, haut, largeur, hauteur
@@ -84,14 +87,15 @@ public:
     std::vector<Operation> operations;
 
     // Une opération par ligne : « echelle L T W H », « ligne X1 Y1 X2 Y2 #RRGGBB LARGEUR »,
-    // « point X Y #RRGGBB », « texte X Y #RRGGBB TAILLE TEXTE » (« texte-fin » : le texte finit
-    // en X).
+    // « point X Y #RRGGBB », « rectangle X1 Y1 X2 Y2 #RRGGBB », « texte X Y #RRGGBB TAILLE TEXTE »
+    // (« texte-fin » : le texte finit en X).
     QString Texte_Operations() const;
 
 protected:
     void tracer_echelle() override;
     void tracer_ligne(double x1, double y1, double x2, double y2, Couleur c) override;
     void tracer_point(double x, double y, Couleur c) override;
+    void tracer_rectangle(double x1, double y1, double x2, double y2, Couleur c) override;
     void tracer_texte(double x, double y, const QString& texte, bool fin) override;
 };
 

@@ -48,6 +48,11 @@ void Surface_Peintre::tracer_point(double x, double y, Couleur c) {
     peintre_.drawPoint(vers_peintre(x, y));
 }
 
+void Surface_Peintre::tracer_rectangle(double x1, double y1, double x2, double y2, Couleur c) {
+    peintre_.fillRect(QRectF(vers_peintre(x1, y1), vers_peintre(x2, y2)).normalized(),
+                      QColor(c.rouge, c.vert, c.bleu));
+}
+
 void Surface_Peintre::tracer_texte(double x, double y, const QString& texte, bool fin) {
     if (FontSize() != taille_police_ || FontBold() != gras_police_) {
         taille_police_ = FontSize();

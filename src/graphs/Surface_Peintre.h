@@ -23,6 +23,7 @@ public:
 protected:
     void tracer_ligne(double x1, double y1, double x2, double y2, Couleur c) override;
     void tracer_point(double x, double y, Couleur c) override;
+    void tracer_rectangle(double x1, double y1, double x2, double y2, Couleur c) override;
     void tracer_texte(double x, double y, const QString& texte, bool fin) override;
 
 private:

@@ -44,10 +44,13 @@ struct Jour {
 } // namespace
 
 Contenu_Rapport Rapport_De(const Tableau<Nb_Elements_Config>& C, const QString& numero_serie,
-                           const QString& periode, Donnees_Periode donnees, double limite) {
+                           const QString& periode, const QDate& du, const QDate& au,
+                           Donnees_Periode donnees, double limite) {
     Contenu_Rapport r;
     r.numero_serie = Texte_Numero_Serie(numero_serie);
     r.periode = periode;
+    r.du = du;
+    r.au = au;
     r.analyse = Texte_Analyse(C(7));
     r.source = Texte_Source(C(8));
     r.pondere_a = (C(7) & 12) == 12;
@@ -61,7 +64,9 @@ Contenu_Rapport Rapport_Du_Magasin(double limite) {
     Calcul_Num_Serie();
     Recherche_Periode_Leq(Nb_Lignes_Leq);
     Extraction_Periode();
-    return Rapport_De(M.Tab_Config, M.Num_Serie, Texte_Periode(), Donnees_Du_Magasin(), limite);
+    const Jour_Calendrier du = Jour_Debut_Periode(), au = Jour_Fin_Periode();
+    return Rapport_De(M.Tab_Config, M.Num_Serie, Texte_Periode(), QDate(du.annee, du.mois, du.jour),
+                      QDate(au.annee, au.mois, au.jour), Donnees_Du_Magasin(), limite);
 }
 
 namespace {
@@ -195,8 +200,4 @@ QByteArray Csv_Rapport(const Contenu_Rapport& r) {
     return Texte_Csv({QStringLiteral("Date"), QStringLiteral("Heure"),
                       QStringLiteral("Leq 1 min (dB)"), QStringLiteral("Leq 15 min glissant (dB)")},
                      lignes);
-}
-
-std::vector<Page_Imprimee> Pages_Rapport(const Contenu_Rapport& r) {
-    return Pages_Liste(r.numero_serie, Titre_Rapport(r), Lignes_Rapport(r));
 }

@@ -8,6 +8,7 @@
 #include "tables/Impression_Tableaux.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QStringList>
 
 // La limite du Leq 15 min des lieux de musique amplifiée, et celle des spectacles pour les
@@ -17,6 +18,7 @@ inline constexpr double Limite_Jeune_Public = 94;
 
 struct Contenu_Rapport {
     QString numero_serie, periode, analyse, source;
+    QDate du, au; // premier et dernier jour de la période
     bool pondere_a = true;
     Donnees_Periode donnees;
     Statistiques stats;
@@ -25,7 +27,8 @@ struct Contenu_Rapport {
 // Le rapport d'une période dont on a les séries, avec le bloc de configuration qui les
 // accompagne (l'archive lit ainsi des mois entiers).
 Contenu_Rapport Rapport_De(const Tableau<Nb_Elements_Config>& config, const QString& numero_serie,
-                           const QString& periode, Donnees_Periode donnees, double limite);
+                           const QString& periode, const QDate& du, const QDate& au,
+                           Donnees_Periode donnees, double limite);
 // Cherche la période choisie (jours entiers) dans le magasin, l'extrait et calcule.
 Contenu_Rapport Rapport_Du_Magasin(double limite);
 // Un rapport déjà lu (dans l'archive) que la fenêtre du rapport montrera à sa prochaine
@@ -40,4 +43,3 @@ QString Titre_Rapport(const Contenu_Rapport& rapport);
 QStringList Lignes_Rapport(const Contenu_Rapport& rapport);
 // Une ligne par minute mesurée : date, heure, Leq1, Leq 15 min glissant (vide s'il manque).
 QByteArray Csv_Rapport(const Contenu_Rapport& rapport);
-std::vector<Page_Imprimee> Pages_Rapport(const Contenu_Rapport& rapport);

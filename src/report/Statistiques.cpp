@@ -100,11 +100,30 @@ Donnees_Periode Donnees_Du_Magasin() {
         if (j < premier || dernier < j)
             continue;
         const auto m = minute_ligne(l);
-        if (m && Texte_Evenement(l, Vocabulaire::Tableau) == QStringLiteral("Coupure Alimentation"))
+        const auto marque = Marque_Evenement(l);
+        if (!m || !marque)
+            continue;
+        d.marques.push_back({*m, *marque});
+        if (*marque == Marque::Coupure)
             d.coupures.push_back(*m);
     }
     d.niveaux_publics = Niveaux_Publics(M.Tab_Config);
     return d;
+}
+
+std::optional<Marque> Marque_Evenement(const std::int16_t* l) {
+    static const std::array<std::pair<QString, Marque>, 5> sortes = {{
+        {QStringLiteral("Coupure Alimentation"), Marque::Coupure},
+        {QStringLiteral("ByPass Activé"), Marque::Bypass_Active},
+        {QStringLiteral("ByPass Désactivé"), Marque::Bypass_Desactive},
+        {QStringLiteral("Défaut Liaison Capteur"), Marque::Defaut_Capteur},
+        {QStringLiteral("Fin Défaut Liaison Capteur"), Marque::Fin_Defaut_Capteur},
+    }};
+    const QString texte = Texte_Evenement(l, Vocabulaire::Tableau);
+    for (const auto& [nom, marque] : sortes)
+        if (texte == nom)
+            return marque;
+    return std::nullopt;
 }
 
 std::array<int, 3> Niveaux_Publics(const Tableau<Nb_Elements_Config>& C) {
@@ -132,6 +151,33 @@ std::optional<int> Niveau_Depasse(std::vector<int> niveaux, int pourcentage) {
     return niveaux[std::min(rang, n) - 1];
 }
 
+namespace {
+Trou trou(Minute debut, Minute fin, const std::vector<Minute>& coupures) {
+    Trou t{debut, fin};
+    t.changement_heure = changement_heure(t.debut, t.fin, 3);
+    t.coupure = !t.changement_heure && std::any_of(coupures.begin(), coupures.end(), [&](Minute c) {
+        return std::abs(c - t.debut) <= 2;
+    });
+    return t;
+}
+} // namespace
+
+std::vector<Trou> Trous_Plage(const std::vector<Valeur_Leq>& leq1,
+                              const std::vector<Minute>& coupures, Minute debut, Minute fin) {
+    std::vector<Trou> trous;
+    auto v = std::lower_bound(leq1.begin(), leq1.end(), debut,
+                              [](const Valeur_Leq& a, Minute m) { return a.minute < m; });
+    Minute attendue = debut; // la première minute pas encore vue
+    for (; v != leq1.end() && v->minute <= fin; ++v) {
+        if (v->minute > attendue)
+            trous.push_back(trou(attendue, v->minute - 1, coupures));
+        attendue = std::max(attendue, v->minute + 1);
+    }
+    if (attendue <= fin)
+        trous.push_back(trou(attendue, fin, coupures));
+    return trous;
+}
+
 std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<Minute>& coupures) {
     std::vector<Trou> trous;
     for (std::size_t i = 1; i < leq1.size(); ++i) {
@@ -140,12 +186,7 @@ std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<M
         // entre deux jours de mesures n'est pas un trou.
         if (apres - avant <= 1 || Jour_De(avant) != Jour_De(apres))
             continue;
-        Trou t{avant + 1, apres - 1};
-        t.changement_heure = changement_heure(t.debut, t.fin, 3);
-        t.coupure = !t.changement_heure &&
-                    std::any_of(coupures.begin(), coupures.end(),
-                                [&](Minute c) { return std::abs(c - t.debut) <= 2; });
-        trous.push_back(t);
+        trous.push_back(trou(avant + 1, apres - 1, coupures));
     }
     return trous;
 }

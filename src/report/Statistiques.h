@@ -28,9 +28,19 @@ struct Valeur_Leq {
     int niveau; // dB
 };
 
+// Les événements que les images des nuits marquent le long de l'axe du temps.
+enum class Marque { Coupure, Bypass_Active, Bypass_Desactive, Defaut_Capteur, Fin_Defaut_Capteur };
+struct Evenement_Marque {
+    Minute minute;
+    Marque marque;
+};
+// La marque d'une ligne d'événement, s'il en faut une.
+std::optional<Marque> Marque_Evenement(const std::int16_t* ligne);
+
 struct Donnees_Periode {
     std::vector<Valeur_Leq> leq1, leq10; // dans l'ordre du temps
     std::vector<Minute> coupures;        // événements « Coupure Alimentation »
+    std::vector<Evenement_Marque> marques;
     std::array<int, 3> niveaux_publics{};
 };
 
@@ -99,5 +109,9 @@ Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite);
 
 // Les minutes manquantes, de la première à la dernière minute enregistrée de chaque jour.
 std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<Minute>& coupures);
+// Toutes les minutes sans valeur de « debut » à « fin » (bords compris), avec leur cause
+// selon les mêmes règles que Trous.
+std::vector<Trou> Trous_Plage(const std::vector<Valeur_Leq>& leq1,
+                              const std::vector<Minute>& coupures, Minute debut, Minute fin);
 // Les minutes enregistrées plus d'une fois.
 std::vector<Repetition> Repetitions(const std::vector<Valeur_Leq>& leq1);

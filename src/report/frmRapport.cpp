@@ -1,10 +1,12 @@
 #include "report/frmRapport.h"
 
+#include "graphs/Surface_Peintre.h"
 #include "platform/Apparence.h"
 #include "platform/Images_Programme.h"
 #include "platform/Imprimante_Peintre.h"
 #include "platform/Plateforme.h"
 #include "report/Csv.h"
+#include "report/Impression_Rapport.h"
 #include "shell/Fenetres.h"
 #include "store/Declarations.h"
 #include "tables/Liste_Fenetre.h"
@@ -12,10 +14,48 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
-constexpr int Haut_Boutons = 8100, Largeur_Bouton = 810, Hauteur_Bouton = 660;
+constexpr int Haut_Boutons = 10415, Largeur_Bouton = 810, Hauteur_Bouton = 660;
+
+// L'image de la nuit choisie, redessinée à la taille de la boîte.
+class Boite_Nuit final : public QWidget {
+public:
+    Boite_Nuit(QWidget* parent, const Contenu_Rapport& rapport, const std::vector<Nuit>& nuits)
+        : QWidget(parent), rapport_(rapport), nuits_(nuits) {}
+    int nuit = -1;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter peintre(this);
+        if (nuit < 0 || static_cast<std::size_t>(nuit) >= nuits_.size()) {
+            peintre.fillRect(rect(), Qt::white);
+            return;
+        }
+        Surface_Peintre surface(peintre, QRectF(rect()),
+                                static_cast<double>(width()) / Largeur_Image_Nuit);
+        Dessiner_Nuit(surface, rapport_, nuits_[static_cast<std::size_t>(nuit)]);
+    }
+
+private:
+    const Contenu_Rapport& rapport_;
+    const std::vector<Nuit>& nuits_;
+};
+
+QColor couleur(Verdict v) {
+    switch (v) {
+    case Verdict::Depassement:
+        return {192, 0, 0};
+    case Verdict::Incomplet:
+        return {150, 80, 0};
+    case Verdict::Conforme:
+        break;
+    }
+    return {0, 110, 0};
+}
 
 QPushButton* bouton_texte(QWidget* parent, const char* nom, const QString& texte,
                           const QString& info_bulle) {
@@ -28,7 +68,7 @@ QPushButton* bouton_texte(QWidget* parent, const char* nom, const QString& texte
 
 frmRapport::frmRapport() : Fenetre_Base(Id_Fenetre::frmRapport) {
     setWindowTitle(QStringLiteral("Rapport réglementaire"));
-    Taille_Client_Twips(15000, 8880);
+    Taille_Client_Twips(15000, 11195);
 
     Label_Serial_Number = Creer<QLabel>(this, "Label_Serial_Number");
     Placer_Twips(Label_Serial_Number, 120, 120, 14760, 285);
@@ -61,8 +101,15 @@ frmRapport::frmRapport() : Fenetre_Base(Id_Fenetre::frmRapport) {
         QStringLiteral("Spectacles destinés aux enfants de six ans et moins : limite de 94 dB"));
     Placer_Twips(Cmd_Jeune_Public, 5115, 1050, 2100, 345);
 
+    List_Nuits = Creer<QListWidget>(this, "List_Nuits");
+    List_Nuits->setToolTip(QStringLiteral("Choisissez une nuit pour voir son image"));
+    Placer_Twips(List_Nuits, 120, 1500, 3900, 4475);
+    Image_Nuit = new Boite_Nuit(this, rapport_, nuits_);
+    Image_Nuit->setObjectName(QStringLiteral("Image_Nuit"));
+    Placer_Twips(Image_Nuit, 4140, 1500, 10740, 4475);
+
     List_Rapport = Creer_Liste(this, "List_Rapport");
-    Placer_Twips(List_Rapport, 120, 1500, 14760, 6480);
+    Placer_Twips(List_Rapport, 120, 6095, 14760, 4200);
 
     Cmd_Print = Bouton_Image(this, "Cmd_Print", QStringLiteral("Imprimer le rapport"),
                              QStringLiteral("Print.bmp"));
@@ -81,6 +128,7 @@ frmRapport::frmRapport() : Fenetre_Base(Id_Fenetre::frmRapport) {
     }
 
     connect(Txt_Limite, &QDoubleSpinBox::valueChanged, this, &frmRapport::Txt_Limite_Change);
+    connect(List_Nuits, &QListWidget::currentRowChanged, this, &frmRapport::List_Nuits_Click);
     connect(Cmd_Jeune_Public, &QPushButton::clicked, this, &frmRapport::Cmd_Jeune_Public_Click);
     connect(Cmd_Print, &QPushButton::clicked, this, &frmRapport::Cmd_Print_Click);
     connect(Cmd_Pdf, &QPushButton::clicked, this, &frmRapport::Cmd_Pdf_Click);
@@ -106,6 +154,23 @@ void frmRapport::Form_Unload() {
 }
 
 void frmRapport::Montrer() {
+    // La nuit choisie le reste quand la limite change ; sinon la première qui dépasse.
+    const int choisie = List_Nuits->currentRow();
+    nuits_ = Nuits_Rapport(rapport_);
+    const QSignalBlocker bloque(List_Nuits);
+    List_Nuits->clear();
+    int premiere = -1;
+    for (const Nuit& n : nuits_) {
+        auto* ligne = new QListWidgetItem(n.soir.toString(QStringLiteral("dd/MM/yyyy")) +
+                                              QStringLiteral(" : ") + Texte_Verdict(n.verdict),
+                                          List_Nuits);
+        ligne->setForeground(couleur(n.verdict));
+        if (premiere < 0 && n.verdict == Verdict::Depassement)
+            premiere = List_Nuits->count() - 1;
+    }
+    const int n = static_cast<int>(nuits_.size());
+    List_Nuits->setCurrentRow(choisie >= 0 && choisie < n ? choisie : std::max(premiere, 0));
+    List_Nuits_Click();
     Montrer_Liste(List_Rapport, {Lignes_Rapport(rapport_), 0, false});
     const bool valeurs = !rapport_.donnees.leq1.empty();
     Cmd_Csv->setEnabled(valeurs);
@@ -116,6 +181,11 @@ void frmRapport::Txt_Limite_Change() {
     Montrer();
 }
 
+void frmRapport::List_Nuits_Click() {
+    static_cast<Boite_Nuit*>(Image_Nuit)->nuit = List_Nuits->currentRow();
+    Image_Nuit->update();
+}
+
 void frmRapport::Cmd_Jeune_Public_Click() {
     Txt_Limite->setValue(Limite_Jeune_Public);
 }
@@ -124,7 +194,7 @@ void frmRapport::Cmd_Print_Click() {
     const std::unique_ptr<Imprimante> imprimante = plateforme().Dialogue_Imprimante(
         Nom_Document(QStringLiteral("Rapport réglementaire")), false);
     if (imprimante)
-        Imprimer_Pages(*imprimante, Pages_Rapport(rapport_));
+        Imprimer_Rapport(*imprimante, rapport_);
 }
 
 void frmRapport::Cmd_Pdf_Click() {
@@ -132,7 +202,7 @@ void frmRapport::Cmd_Pdf_Click() {
         Nom_Document(QStringLiteral("Rapport réglementaire")) + QStringLiteral(".pdf"),
         QStringLiteral("Document PDF (*.pdf)|*.pdf"));
     if (chemin && !chemin->isEmpty())
-        Imprimer_Pages(*Imprimante_Pdf(*chemin), Pages_Rapport(rapport_));
+        Ecrire_Pdf_Rapport(*chemin, rapport_);
 }
 
 void frmRapport::Cmd_Csv_Click() {

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -192,14 +193,34 @@ TEST_F(Impressions, TableauxEtRapportEnPortraitApresUnGraphique) {
                 non_vides(static_cast<QStringListModel*>(f->findChild<QListView*>(nom)->model())
                               ->stringList());
         int attendu = 0;
-        for (const QString& page : lire({QStringLiteral("-layout")}).split(u'\f')) {
-            const QStringList lignes = non_vides(page.split(u'\n'));
-            if (lignes.isEmpty())
-                continue;
+        QStringList pages = lire({QStringLiteral("-layout")}).split(u'\f', Qt::SkipEmptyParts);
+        if (id == Id_Fenetre::frmRapport) {
+            // Le rapport : la page des verdicts, deux nuits par page, puis le texte ; chaque
+            // page numérotée sur le total.
+            const auto* nuits = f->findChild<QListWidget*>(QStringLiteral("List_Nuits"));
+            ASSERT_GT(nuits->count(), 2);
+            for (int i = 0; i < nuits->count(); ++i)
+                EXPECT_TRUE(pages[0].contains(QStringLiteral("Nuit du ") + nuits->item(i)->text()))
+                    << nuits->item(i)->text().toStdString();
+            const qsizetype images = (nuits->count() + 1) / 2;
+            for (qsizetype p = 0; p < pages.size(); ++p)
+                EXPECT_TRUE(
+                    non_vides(pages[p].split(u'\n'))
+                        .last()
+                        .endsWith(QStringLiteral("Page %1 / %2").arg(p + 1).arg(pages.size())));
+            for (qsizetype p = 1; p <= images; ++p)
+                EXPECT_EQ(pages[p].count(QStringLiteral("Nuit du ")),
+                          p < images ? 2 : 2 - nuits->count() % 2);
+            pages = pages.mid(1 + images);
+        }
+        for (const QString& page : pages) {
+            QStringList lignes = non_vides(page.split(u'\n'));
             ASSERT_GE(lignes.size(), 3) << listes;
-            const int n = numero.match(lignes.last()).captured(1).toInt();
-            attendu = n == 1 ? 1 : attendu + 1;
-            EXPECT_EQ(n, attendu) << listes;
+            if (id != Id_Fenetre::frmRapport) {
+                const int n = numero.match(lignes.last()).captured(1).toInt();
+                attendu = n == 1 ? 1 : attendu + 1;
+                EXPECT_EQ(n, attendu) << listes;
+            }
             imprimees += lignes.mid(2, lignes.size() - 3);
         }
         EXPECT_EQ(imprimees, montrees) << listes;
@@ -257,6 +278,14 @@ TEST_F(Impressions, RapportPdfEtCsv) {
             ->stringList();
     };
     EXPECT_TRUE(lignes().contains(QStringLiteral("   Aucun dépassement.")));
+    // Une nuit choisie montre son image : la veille (matinée du 8), puis celle du 8.
+    auto* nuits = r->findChild<QListWidget*>(QStringLiteral("List_Nuits"));
+    auto* image = r->findChild<QWidget*>(QStringLiteral("Image_Nuit"));
+    ASSERT_EQ(nuits->count(), 2);
+    nuits->setCurrentRow(0);
+    const QImage veille = image->grab().toImage();
+    nuits->setCurrentRow(1);
+    EXPECT_NE(image->grab().toImage(), veille);
     cliquer(r, "Cmd_Jeune_Public");
     EXPECT_FALSE(lignes().contains(QStringLiteral("   Aucun dépassement.")));
 

@@ -3,8 +3,8 @@
 #include "Commande.h"
 
 #include "archive/Archivage.h"
-#include "platform/Imprimante_Peintre.h"
 #include "report/Csv.h"
+#include "report/Impression_Rapport.h"
 #include "report/Rapport.h"
 #include "shell/Ligne_Commande.h"
 
@@ -13,6 +13,7 @@ namespace {
 const QString Aide = QStringLiteral(
     "Utilisation : lqm-outil rapport FICHIER.lqm --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
     "                                [--limite DB] [--pdf FICHIER.pdf] [--csv FICHIER.csv]\n"
+    "                                [--images DOSSIER]\n"
     "              lqm-outil rapport --archive --appareil NUMERO [--base CONNEXION]\n"
     "                                --du JJ/MM/AAAA --au JJ/MM/AAAA [--limite DB] ...\n"
     "\n"
@@ -25,7 +26,10 @@ const QString Aide = QStringLiteral(
     "  --au JJ/MM/AAAA   dernier jour de la période (pas avant le premier).\n"
     "  --limite DB       limite du Leq 15 min en dB (102 par défaut ; 94 pour les\n"
     "                    spectacles destinés aux enfants de six ans et moins).\n"
-    "  --pdf FICHIER     écrit aussi le rapport imprimé dans ce fichier PDF.\n"
+    "  --pdf FICHIER     écrit aussi le rapport imprimé dans ce fichier PDF : verdict de\n"
+    "                    chaque nuit, images des nuits, puis le texte.\n"
+    "  --images DOSSIER  écrit l'image de chaque nuit (de midi à midi) dans ce dossier,\n"
+    "                    un fichier PNG par nuit : « nuit du AAAA-MM-JJ.png ».\n"
     "  --csv FICHIER     écrit une ligne par minute : date, heure, Leq 1 min et Leq 15 min\n"
     "                    glissant (vide quand il manque une des 15 minutes).\n"
     "  --archive         lit la période dans l'archive de l'appareil NUMERO (--appareil),\n"
@@ -40,6 +44,7 @@ int Commande_Rapport(const QStringList& arguments) {
     const QCommandLineOption limite(QStringLiteral("limite"), QString(), QStringLiteral("DB"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("FICHIER.pdf"));
     const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FICHIER.csv"));
+    const QCommandLineOption images(QStringLiteral("images"), QString(), QStringLiteral("DOSSIER"));
     const QCommandLineOption archive(QStringLiteral("archive"));
     const QCommandLineOption appareil(QStringLiteral("appareil"), QString(),
                                       QStringLiteral("NUMERO"));
@@ -50,7 +55,7 @@ int Commande_Rapport(const QStringList& arguments) {
     const bool depuis_archive = arguments.contains(QStringLiteral("--archive"));
     if (depuis_archive) {
         const QString erreur = Lire_Ligne_Commande(
-            parseur, {limite, pdf, csv, archive, appareil, base, du, au}, arguments, 0);
+            parseur, {limite, pdf, csv, images, archive, appareil, base, du, au}, arguments, 0);
         if (!erreur.isEmpty())
             return Usage(erreur, Aide);
         if (!parseur.isSet(appareil))
@@ -59,7 +64,7 @@ int Commande_Rapport(const QStringList& arguments) {
             return code;
     } else {
         const int code =
-            Lire_Periode_Et_Fichier(parseur, {limite, pdf, csv}, arguments, Aide,
+            Lire_Periode_Et_Fichier(parseur, {limite, pdf, csv, images}, arguments, Aide,
                                     QStringLiteral("La commande rapport attend un fichier .lqm."));
         if (code >= 0)
             return code;
@@ -98,10 +103,14 @@ int Commande_Rapport(const QStringList& arguments) {
             QStringLiteral("Impossible d'écrire le fichier « %1 » !!!\n").arg(parseur.value(csv)));
         return 1;
     }
-    if (parseur.isSet(pdf)) {
-        const std::unique_ptr<Imprimante> imprimante = Imprimante_Pdf(parseur.value(pdf));
-        if (!Imprimer_Pages(*imprimante, Pages_Rapport(rapport)))
-            return 1; // le message est déjà écrit
+    if (parseur.isSet(pdf) && !Ecrire_Pdf_Rapport(parseur.value(pdf), rapport))
+        return 1; // le message est déjà écrit
+    if (parseur.isSet(images)) {
+        if (const QString erreur = Ecrire_Images_Nuits(parseur.value(images), rapport);
+            !erreur.isEmpty()) {
+            Erreur(erreur + u'\n');
+            return 1;
+        }
     }
     return 0;
 }
