@@ -2,6 +2,7 @@
 
 #include "parameters/Parametres.h"
 #include "report/Csv.h"
+#include "report/Nuits.h"
 #include "store/Validite.h"
 #include "tables/Evenements.h"
 #include "tables/Lignes_Leq.h"
@@ -19,6 +20,8 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <limits>
+#include <tuple>
 #include <unordered_map>
 
 namespace {
@@ -221,6 +224,21 @@ bool Archive::echec(const QString& quoi) {
 
 namespace {
 
+QString texte_lecture_seule() {
+    return QStringLiteral("L'archive est ouverte en lecture seule : ce compte de la base peut la "
+                          "consulter, mais pas y ajouter ni y changer quoi que ce soit.");
+}
+
+// Le soir de la nuit (de midi à midi) qui tient un horodatage.
+QDate soir_de(Horodatage h) {
+    const QDate jour = Date_Horodatage(h);
+    return h % 10000 >= 1200 ? jour : jour.addDays(-1);
+}
+
+qint64 numero_soir(const QDate& soir) {
+    return soir.year() * 10000LL + soir.month() * 100 + soir.day();
+}
+
 // Une requête qui échoue dit pourquoi, en français d'abord, puis le texte du pilote.
 struct Requete {
     QSqlQuery q;
@@ -267,12 +285,23 @@ QStringList tables_mesures(bool postgres, const QString& suffixe) {
     };
 }
 
+// Le bilan de chaque nuit (de midi à midi, nommée par son soir AAAAMMJJ), tenu à jour à
+// chaque fusion : la vue du parc lit quelques milliers de lignes au lieu de millions de
+// Leq. max_leq15 en dixièmes de dB ; quand_max : son horodatage.
+QString table_nuits(bool postgres) {
+    return QStringLiteral("CREATE TABLE nuits (appareil BIGINT NOT NULL, soir INTEGER NOT NULL, "
+                          "mesurees INTEGER NOT NULL, manquantes INTEGER NOT NULL, "
+                          "max_leq15 INTEGER, quand_max BIGINT, PRIMARY KEY (appareil, soir))") +
+           (postgres ? QString() : QStringLiteral(" WITHOUT ROWID"));
+}
+
 QStringList schema(bool postgres) {
     const QString cle =
         postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY");
     return QStringList{
                QStringLiteral("CREATE TABLE version_schema (version INTEGER NOT NULL)"),
-               QStringLiteral("CREATE TABLE appareils (id %1, numero_serie TEXT NOT NULL UNIQUE)")
+               QStringLiteral("CREATE TABLE appareils (id %1, numero_serie TEXT NOT NULL UNIQUE, "
+                              "nom TEXT NOT NULL DEFAULT '')")
                    .arg(cle),
                // Un téléchargement ou un fichier fusionné : quand, d'où, le bloc de configuration
                // tel quel (2560 nombres), et ce que la fusion a trouvé.
@@ -284,7 +313,7 @@ QStringList schema(bool postgres) {
                               "conflits BIGINT NOT NULL)")
                    .arg(cle),
            } +
-           tables_mesures(postgres, QString()) +
+           tables_mesures(postgres, QString()) + QStringList{table_nuits(postgres)} +
            QStringList{QStringLiteral("INSERT INTO version_schema (version) VALUES (%1)")
                            .arg(Version_Schema)};
 }
@@ -310,7 +339,11 @@ std::vector<QStringList> mises_a_jour(bool postgres) {
                << QStringLiteral("DROP TABLE %1").arg(table)
                << QStringLiteral("ALTER TABLE %1_2 RENAME TO %1").arg(table);
     }
-    return {vers_2};
+    // 2 → 3 : le nom du lieu de chaque appareil, le bilan des nuits (calculé ensuite).
+    const QStringList vers_3{
+        QStringLiteral("ALTER TABLE appareils ADD COLUMN nom TEXT NOT NULL DEFAULT ''"),
+        table_nuits(postgres)};
+    return {vers_2, vers_3};
 }
 
 } // namespace
@@ -365,6 +398,15 @@ bool Archive::ouvrir() {
     // Jamais d'écriture dans la base d'un autre programme.
     if (!archive && !presentes.isEmpty())
         return annuler(pas_une_archive);
+    // Un rôle de consultation lit sans jamais écrire : on le sait avant d'essayer.
+    lecture_seule_ = false;
+    if (archive && postgres_) {
+        if (!r.executer(QStringLiteral("SELECT has_table_privilege('leq', 'INSERT')")) ||
+            !r.q.next())
+            return annuler(pas_une_archive + u'\n' + erreur);
+        lecture_seule_ = !r.q.value(0).toBool();
+        r.q.finish();
+    }
     if (!postgres_ && !r.executer(QStringLiteral("PRAGMA journal_mode=WAL")))
         return annuler(pas_une_archive + u'\n' + erreur);
     if (!db.transaction())
@@ -382,6 +424,11 @@ bool Archive::ouvrir() {
             return annuler(QStringLiteral("Cette archive a été écrite par une version plus récente "
                                           "du programme (schéma %1) : mettez le programme à jour.")
                                .arg(version));
+        if (version < Version_Schema && lecture_seule_)
+            return annuler(QStringLiteral("Cette archive doit d'abord être mise à jour par un "
+                                          "compte qui peut y écrire (schéma %1).")
+                               .arg(version));
+        const bool sans_nuits = version < 3;
         const std::vector<QStringList> etapes = mises_a_jour(postgres_);
         for (; version < Version_Schema; ++version) {
             for (const QString& sql : etapes[static_cast<std::size_t>(version - 1)])
@@ -390,6 +437,20 @@ bool Archive::ouvrir() {
             if (!r.executer(
                     QStringLiteral("UPDATE version_schema SET version = %1").arg(version + 1)))
                 return annuler(erreur);
+        }
+        if (sans_nuits) {
+            if (!r.executer(QStringLiteral("SELECT id, MIN(horodatage), MAX(horodatage) FROM "
+                                           "appareils JOIN leq ON leq.appareil = appareils.id "
+                                           "GROUP BY id")))
+                return annuler(erreur);
+            std::vector<std::array<qint64, 3>> plages;
+            while (r.q.next())
+                plages.push_back({r.q.value(0).toLongLong(), r.q.value(1).toLongLong(),
+                                  r.q.value(2).toLongLong()});
+            r.q.finish();
+            for (const auto& [id, premier, dernier] : plages)
+                if (!bilans_nuits(id, premier, dernier))
+                    return annuler(erreur_);
         }
     }
     if (!db.commit())
@@ -412,6 +473,10 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     b.numero_serie = Numero_Serie_Config(contenu.Tab_Config);
     if (!ouvrir()) {
         b.erreur = erreur_;
+        return b;
+    }
+    if (lecture_seule_) {
+        b.erreur = texte_lecture_seule();
         return b;
     }
     QSqlDatabase db = QSqlDatabase::database(nom_, false);
@@ -599,6 +664,18 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
         db.rollback();
         return b;
     }
+    // Le bilan des nuits que ce téléchargement touche.
+    Horodatage premier = 0, dernier = 0;
+    for (int i = 1; i <= Nb_Lignes_Leq; ++i) {
+        const std::int16_t* l = contenu.Tab_Leq.ligne(i);
+        if (!Ligne_Mesure_Valide(l))
+            continue;
+        const Horodatage h = Horodatage_Ligne(l);
+        premier = premier == 0 ? h : std::min(premier, h);
+        dernier = std::max(dernier, h);
+    }
+    if (b.ajoutes > 0 && premier > 0 && !bilans_nuits(id_appareil, premier, dernier))
+        return echouer(erreur_);
     if (!r.executer(QStringLiteral("UPDATE telechargements SET ajoutes = ?, presents = ?, "
                                    "conflits = ? WHERE id = ?"),
                     {qlonglong(b.ajoutes), qlonglong(b.presents), qlonglong(b.conflits),
@@ -616,14 +693,17 @@ std::vector<Appareil_Archive> Archive::appareils() {
         return liste;
     const QSqlDatabase db = QSqlDatabase::database(nom_, false);
     Requete r(db, &erreur_);
-    if (!r.executer(QStringLiteral("SELECT id, numero_serie FROM appareils ORDER BY numero_serie")))
+    if (!r.executer(
+            QStringLiteral("SELECT id, numero_serie, nom FROM appareils ORDER BY numero_serie")))
         return liste;
-    std::vector<std::pair<qlonglong, QString>> ids;
+    std::vector<std::tuple<qlonglong, QString, QString>> ids;
     while (r.q.next())
-        ids.emplace_back(r.q.value(0).toLongLong(), r.q.value(1).toString());
-    for (const auto& [id, numero] : ids) {
+        ids.emplace_back(r.q.value(0).toLongLong(), r.q.value(1).toString(),
+                         r.q.value(2).toString());
+    for (const auto& [id, numero, nom] : ids) {
         Appareil_Archive a;
         a.numero_serie = numero;
+        a.nom = nom;
         if (r.executer(QStringLiteral("SELECT MIN(horodatage), MAX(horodatage), COUNT(*) FROM "
                                       "leq WHERE appareil = ?"),
                        {id}) &&
@@ -821,22 +901,29 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
         return std::nullopt;
     Requete r(QSqlDatabase::database(nom_, false), &erreur_);
     const Horodatage de = Horodatage_Jour(du), a = Horodatage_Jour(au, 23, 59);
-    Donnees_Periode d;
+    // Une lecture pour la période et les nuits entières qui la bordent.
+    const Horodatage de_nuits = Horodatage_Jour(du.addDays(-1), 11, 46),
+                     a_nuits = Horodatage_Jour(au.addDays(1), 11, 59);
+    Donnees_Periode d, nuits;
     if (!r.executer(QStringLiteral("SELECT horodatage, sorte, niveau FROM leq WHERE appareil = ? "
                                    "AND horodatage BETWEEN ? AND ? AND sorte IN (1, 10) "
                                    "ORDER BY horodatage, rang"),
-                    {*id, de, a}))
+                    {*id, de_nuits, a_nuits}))
         return std::nullopt;
     while (r.q.next()) {
         const Horodatage h = r.q.value(0).toLongLong();
         if (!Date_Horodatage(h).isValid())
             continue;
-        auto& serie = r.q.value(1).toInt() == Genre_Leq1 ? d.leq1 : d.leq10;
-        serie.push_back({minute_horodatage(h), r.q.value(2).toInt()});
+        const Valeur_Leq v{minute_horodatage(h), r.q.value(2).toInt()};
+        const bool leq1 = r.q.value(1).toInt() == Genre_Leq1;
+        if (leq1)
+            nuits.leq1.push_back(v);
+        if (h >= de && h <= a)
+            (leq1 ? d.leq1 : d.leq10).push_back(v);
     }
     if (!r.executer(QStringLiteral("SELECT horodatage, code FROM evenements WHERE appareil = ? "
                                    "AND horodatage BETWEEN ? AND ? ORDER BY horodatage, rang"),
-                    {*id, de, a}))
+                    {*id, de_nuits, a_nuits}))
         return std::nullopt;
     while (r.q.next()) {
         const Horodatage h = r.q.value(0).toLongLong();
@@ -845,9 +932,13 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
         const auto marque = Marque_Evenement(l);
         if (!Date_Horodatage(h).isValid() || !marque)
             continue;
-        d.marques.push_back({minute_horodatage(h), *marque});
-        if (*marque == Marque::Coupure)
-            d.coupures.push_back(minute_horodatage(h));
+        for (Donnees_Periode* p : {&nuits, &d}) {
+            if (p == &d && (h < de || h > a))
+                continue;
+            p->marques.push_back({minute_horodatage(h), *marque});
+            if (*marque == Marque::Coupure)
+                p->coupures.push_back(minute_horodatage(h));
+        }
     }
     r.q.finish();
     Tableau<Nb_Elements_Config> config;
@@ -856,5 +947,160 @@ std::optional<Contenu_Rapport> Archive::rapport(const QString& numero_serie, con
     QString periode = Jour_En_Lettres(du);
     if (au != du)
         periode += QStringLiteral(" au ") + Jour_En_Lettres(au);
-    return Rapport_De(config, numero_serie, periode, du, au, std::move(d), limite);
+    return Rapport_De(config, numero_serie, periode, du, au, std::move(d), std::move(nuits),
+                      limite);
+}
+
+bool Archive::bilans_nuits(qint64 appareil, Horodatage premier, Horodatage dernier) {
+    const QDate de = soir_de(premier), a = soir_de(dernier).addDays(1);
+    if (!de.isValid() || !a.isValid())
+        return true; // une date que le calendrier refuse n'a pas de nuit
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    // Les 14 minutes d'avant midi : le Leq 15 min de la première minute de la nuit.
+    if (!r.executer(QStringLiteral("SELECT horodatage, niveau FROM leq WHERE appareil = ? AND "
+                                   "sorte = 1 AND horodatage BETWEEN ? AND ? "
+                                   "ORDER BY horodatage, rang"),
+                    {appareil, Horodatage_Jour(de, 11, 46), Horodatage_Jour(a.addDays(1), 11, 59)}))
+        return false;
+    Donnees_Periode d;
+    while (r.q.next()) {
+        const Horodatage h = r.q.value(0).toLongLong();
+        if (Date_Horodatage(h).isValid())
+            d.leq1.push_back({minute_horodatage(h), r.q.value(1).toInt()});
+    }
+    r.q.finish();
+    const Statistiques s = Calculer_Statistiques(d, 1000);
+    QStringList lignes;
+    for (QDate soir = de; soir <= a; soir = soir.addDays(1)) {
+        const Nuit n = Bilan_Nuit(d, s, soir);
+        if (n.minutes_mesurees == 0)
+            continue;
+        const Horodatage quand =
+            n.max_leq15 ? Horodatage_Jour(QDate(2000, 1, 1).addDays(Jour_De(n.max_leq15->minute)),
+                                          int(n.max_leq15->minute % 1440 / 60),
+                                          int(n.max_leq15->minute % 60))
+                        : 0;
+        lignes << QStringLiteral("(%1,%2,%3,%4,%5,%6)")
+                      .arg(appareil)
+                      .arg(numero_soir(soir))
+                      .arg(n.minutes_mesurees)
+                      .arg(n.minutes_manquantes)
+                      .arg(n.max_leq15 ? QString::number(std::lround(n.max_leq15->niveau * 10))
+                                       : QStringLiteral("NULL"))
+                      .arg(n.max_leq15 ? QString::number(quand) : QStringLiteral("NULL"));
+    }
+    if (!r.executer(QStringLiteral("DELETE FROM nuits WHERE appareil = ? AND soir BETWEEN ? AND ?"),
+                    {appareil, numero_soir(de), numero_soir(a)}))
+        return false;
+    for (qsizetype i = 0; i < lignes.size(); i += Lignes_Par_Paquet)
+        if (!r.executer(QStringLiteral("INSERT INTO nuits (appareil, soir, mesurees, manquantes, "
+                                       "max_leq15, quand_max) VALUES ") +
+                        lignes.mid(i, Lignes_Par_Paquet).join(u',')))
+            return false;
+    return true;
+}
+
+bool Archive::recalculer_nuits(const QString& numero_serie) {
+    if (!ouvrir())
+        return false;
+    if (lecture_seule_)
+        return echec(texte_lecture_seule());
+    const auto id = appareil(numero_serie);
+    if (!id)
+        return echec(QStringLiteral("L'appareil %1 n'est pas dans l'archive.").arg(numero_serie));
+    QSqlDatabase db = QSqlDatabase::database(nom_, false);
+    Requete r(db, &erreur_);
+    if (!r.executer(
+            QStringLiteral("SELECT MIN(horodatage), MAX(horodatage) FROM leq WHERE appareil = ?"),
+            {*id}) ||
+        !r.q.next())
+        return false;
+    const Horodatage premier = r.q.value(0).toLongLong(), dernier = r.q.value(1).toLongLong();
+    r.q.finish();
+    if (premier == 0)
+        return true;
+    if (!db.transaction())
+        return echec(QStringLiteral("Erreur de la base de l'archive.\n") + db.lastError().text());
+    // Un mois à la fois : la mémoire reste celle d'un rapport d'un mois.
+    for (QDate soir = soir_de(premier); soir.isValid() && soir <= soir_de(dernier);
+         soir = soir.addDays(31))
+        if (!bilans_nuits(*id, Horodatage_Jour(soir, 12, 0),
+                          Horodatage_Jour(soir.addDays(30), 12, 0))) {
+            db.rollback();
+            return false;
+        }
+    return db.commit() ||
+           echec(QStringLiteral("Erreur de la base de l'archive.\n") + db.lastError().text());
+}
+
+bool Archive::nommer(const QString& numero_serie, const QString& nom) {
+    if (!ouvrir())
+        return false;
+    if (lecture_seule_)
+        return echec(texte_lecture_seule());
+    if (!appareil(numero_serie))
+        return erreur_.isEmpty() ? echec(QStringLiteral("L'appareil %1 n'est pas dans l'archive.")
+                                             .arg(numero_serie))
+                                 : false;
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    return r.executer(QStringLiteral("UPDATE appareils SET nom = ? WHERE numero_serie = ?"),
+                      {nom.trimmed(), numero_serie});
+}
+
+std::optional<std::vector<Ligne_Parc>> Archive::parc(const QDate& du, const QDate& au,
+                                                     double limite, const QDate& aujourdhui) {
+    if (!ouvrir())
+        return std::nullopt;
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    if (!r.executer(QStringLiteral("SELECT a.id, a.numero_serie, a.nom, MAX(t.recupere_le) FROM "
+                                   "appareils a LEFT JOIN telechargements t ON t.appareil = a.id "
+                                   "GROUP BY a.id, a.numero_serie, a.nom")))
+        return std::nullopt;
+    std::vector<Ligne_Parc> lignes;
+    std::unordered_map<qint64, std::size_t> place;
+    while (r.q.next()) {
+        Ligne_Parc l;
+        l.numero_serie = r.q.value(1).toString();
+        l.nom = r.q.value(2).toString();
+        l.dernier_telechargement = QDateTime::fromString(r.q.value(3).toString(), Qt::ISODate);
+        place[r.q.value(0).toLongLong()] = lignes.size();
+        lignes.push_back(l);
+    }
+    const int nuits = std::max<int>(0, static_cast<int>(du.daysTo(au)) + 1);
+    if (!r.executer(QStringLiteral("SELECT appareil, mesurees, manquantes, max_leq15, quand_max "
+                                   "FROM nuits WHERE soir BETWEEN ? AND ? AND mesurees > 0"),
+                    {numero_soir(du), numero_soir(au)}))
+        return std::nullopt;
+    std::vector<int> enregistrees(lignes.size(), 0);
+    while (r.q.next()) {
+        const auto p = place.find(r.q.value(0).toLongLong());
+        if (p == place.end())
+            continue;
+        Ligne_Parc& l = lignes[p->second];
+        ++enregistrees[p->second];
+        ++(r.q.value(2).toInt() > 0 ? l.nuits_incompletes : l.nuits_completes);
+        if (r.q.value(3).isNull())
+            continue;
+        const double max = r.q.value(3).toInt() / 10.0;
+        l.nuits_depassement += max > limite;
+        if (!l.max_leq15 || max > *l.max_leq15 ||
+            (max == *l.max_leq15 && r.q.value(4).toLongLong() < l.quand_max)) {
+            l.max_leq15 = max;
+            l.quand_max = r.q.value(4).toLongLong();
+        }
+    }
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        Ligne_Parc& l = lignes[i];
+        l.nuits_manquantes = nuits - enregistrees[i];
+        const bool silencieux = !l.dernier_telechargement.isValid() ||
+                                l.dernier_telechargement.date().daysTo(aujourdhui) >= Jours_Silence;
+        l.etat = silencieux                                     ? Ligne_Parc::Etat::Silencieux
+                 : l.nuits_depassement > 0                      ? Ligne_Parc::Etat::Depassement
+                 : l.nuits_incompletes + l.nuits_manquantes > 0 ? Ligne_Parc::Etat::Trous
+                                                                : Ligne_Parc::Etat::Normal;
+    }
+    std::sort(lignes.begin(), lignes.end(), [](const Ligne_Parc& a, const Ligne_Parc& b) {
+        return std::tie(a.etat, a.numero_serie) < std::tie(b.etat, b.numero_serie);
+    });
+    return lignes;
 }

@@ -28,7 +28,7 @@ QDate Date_Horodatage(Horodatage h);
 
 // La version du schéma que ce programme écrit ; une archive plus ancienne est mise à jour à
 // l'ouverture, une plus récente est refusée.
-inline constexpr int Version_Schema = 2;
+inline constexpr int Version_Schema = 3;
 
 struct Bilan_Fusion {
     std::int64_t ajoutes = 0, presents = 0, conflits = 0;
@@ -44,7 +44,7 @@ struct Options_Fusion {
 };
 
 struct Appareil_Archive {
-    QString numero_serie;
+    QString numero_serie, nom;
     QDate premier_jour, dernier_jour;
     std::int64_t nb_leq = 0, nb_evenements = 0, nb_parametres = 0, nb_telechargements = 0;
 };
@@ -54,6 +54,21 @@ struct Jour_Archive {
     int minutes_leq1 = 0; // 1440 pour un jour complet
     bool complet() const { return minutes_leq1 >= 1440; }
 };
+
+// Une ligne de la vue du parc : un appareil, ses nuits de la période et son dernier
+// téléchargement.
+struct Ligne_Parc {
+    QString numero_serie, nom;
+    QDateTime dernier_telechargement; // invalide : jamais téléchargé
+    int nuits_completes = 0, nuits_incompletes = 0, nuits_manquantes = 0;
+    int nuits_depassement = 0; // un Leq 15 min au-dessus de la limite
+    std::optional<double> max_leq15;
+    Horodatage quand_max = 0;
+    // Ce qui demande attention d'abord : aucun téléchargement depuis 14 jours ou plus, puis
+    // les dépassements, puis les nuits incomplètes ou manquantes.
+    enum class Etat { Silencieux, Depassement, Trous, Normal } etat = Etat::Normal;
+};
+inline constexpr int Jours_Silence = 14;
 
 // « 0 conflit », « 1 conflit », « 2 conflits ».
 QString Texte_Compte(qint64 n, const QString& un, const QString& plusieurs);
@@ -112,6 +127,19 @@ public:
     std::optional<Contenu_Rapport> rapport(const QString& numero_serie, const QDate& du,
                                            const QDate& au, double limite);
 
+    // Vrai quand le compte de la base peut lire l'archive mais pas y ajouter (un rôle
+    // PostgreSQL de consultation) : la fusion est alors refusée sans rien tenter.
+    bool lecture_seule() const { return lecture_seule_; }
+    // Le nom du lieu d'un appareil, texte libre.
+    bool nommer(const QString& numero_serie, const QString& nom);
+    // Un appareil par ligne, les nuits des soirs « du » à « au » ; « aujourdhui » compte
+    // les jours sans téléchargement. Rangé par ordre d'attention.
+    std::optional<std::vector<Ligne_Parc>> parc(const QDate& du, const QDate& au, double limite,
+                                                const QDate& aujourdhui);
+    // Refait le bilan de chaque nuit d'un appareil (après un remplissage fait hors du
+    // programme).
+    bool recalculer_nuits(const QString& numero_serie);
+
 private:
     struct Prive;
     bool echec(const QString& quoi);
@@ -119,9 +147,12 @@ private:
     std::optional<QByteArray> configuration(qint64 appareil, Horodatage fin,
                                             QDateTime* recupere = nullptr);
 
+    bool bilans_nuits(qint64 appareil, Horodatage premier, Horodatage dernier);
+
     QString connexion_, nom_;
     QString erreur_, refus_;
     bool postgres_ = false;
+    bool lecture_seule_ = false;
 };
 
 // Ce que désigne une connexion : un fichier SQLite, une adresse postgresql://, la forme

@@ -43,46 +43,50 @@ QString Texte_Verdict(Verdict v) {
     return QStringLiteral("conforme");
 }
 
+Nuit Bilan_Nuit(const Donnees_Periode& d, const Statistiques& s, const QDate& soir) {
+    Nuit n;
+    n.soir = soir;
+    n.midi = minute_de(soir, 12, 0);
+    n.debut = n.midi;
+    n.fin = n.midi + Minutes_Nuit - 1;
+    const auto& leq1 = d.leq1;
+    Minute precedente = n.debut - 1;
+    for (auto v = depuis(leq1, n.debut); v != leq1.end() && v->minute <= n.fin; ++v) {
+        n.minutes_mesurees += v->minute != precedente;
+        precedente = v->minute;
+    }
+    n.trous = Trous_Plage(leq1, d.coupures, n.debut, n.fin);
+    for (const Trou& t : n.trous)
+        if (!t.changement_heure)
+            n.minutes_manquantes += t.minutes();
+    for (auto q = depuis(s.leq15, n.debut); q != s.leq15.end() && q->minute <= n.fin; ++q) {
+        if (!n.max_leq15 || q->niveau > n.max_leq15->niveau)
+            n.max_leq15 = *q;
+        if (q->niveau <= s.limite)
+            continue;
+        if (!n.depassements.empty() && n.depassements.back().fin == q->minute - 1) {
+            n.depassements.back().fin = q->minute;
+            n.depassements.back().maximum = std::max(n.depassements.back().maximum, q->niveau);
+        } else {
+            n.depassements.push_back({q->minute, q->minute, q->niveau});
+        }
+    }
+    n.verdict = !n.depassements.empty()    ? Verdict::Depassement
+                : n.minutes_manquantes > 0 ? Verdict::Incomplet
+                                           : Verdict::Conforme;
+    return n;
+}
+
 std::vector<Nuit> Nuits_Rapport(const Contenu_Rapport& r) {
     std::vector<Nuit> nuits;
     if (!r.du.isValid() || !r.au.isValid() || r.au < r.du)
         return nuits;
-    const Minute premiere = minute_de(r.du, 0, 0), derniere = minute_de(r.au, 23, 59);
-    const auto& leq1 = r.donnees.leq1;
-    const Statistiques& s = r.stats;
     for (QDate soir = r.du.addDays(-1); soir <= r.au; soir = soir.addDays(1)) {
-        Nuit n;
-        n.soir = soir;
-        n.midi = minute_de(soir, 12, 0);
-        n.debut = std::max(n.midi, premiere);
-        n.fin = std::min(n.midi + Minutes_Nuit - 1, derniere);
-        Minute precedente = n.debut - 1;
-        for (auto v = depuis(leq1, n.debut); v != leq1.end() && v->minute <= n.fin; ++v) {
-            n.minutes_mesurees += v->minute != precedente;
-            precedente = v->minute;
-        }
-        // La matinée du premier jour n'a de nuit que si elle a été enregistrée.
-        if (soir < r.du && n.minutes_mesurees == 0)
+        Nuit n = Bilan_Nuit(r.donnees_nuits, r.stats_nuits, soir);
+        // Aux bords, une nuit sans aucune valeur n'est pas de la période : l'appareil n'était
+        // pas encore là, ou a été relevé avant le soir.
+        if ((soir < r.du || soir == r.au) && n.minutes_mesurees == 0)
             continue;
-        n.trous = Trous_Plage(leq1, r.donnees.coupures, n.debut, n.fin);
-        for (const Trou& t : n.trous)
-            if (!t.changement_heure)
-                n.minutes_manquantes += t.minutes();
-        for (auto q = depuis(s.leq15, n.debut); q != s.leq15.end() && q->minute <= n.fin; ++q) {
-            if (!n.max_leq15 || q->niveau > n.max_leq15->niveau)
-                n.max_leq15 = *q;
-            if (q->niveau <= s.limite)
-                continue;
-            if (!n.depassements.empty() && n.depassements.back().fin == q->minute - 1) {
-                n.depassements.back().fin = q->minute;
-                n.depassements.back().maximum = std::max(n.depassements.back().maximum, q->niveau);
-            } else {
-                n.depassements.push_back({q->minute, q->minute, q->niveau});
-            }
-        }
-        n.verdict = !n.depassements.empty()    ? Verdict::Depassement
-                    : n.minutes_manquantes > 0 ? Verdict::Incomplet
-                                               : Verdict::Conforme;
         nuits.push_back(std::move(n));
     }
     return nuits;
@@ -113,7 +117,6 @@ constexpr Couleur Gris_Leq1{150, 150, 150};
 constexpr Couleur Bleu_Leq15{0, 60, 200};
 constexpr Couleur Rouge_Clair{255, 205, 205};
 constexpr Couleur Gris_Trou{205, 205, 205};
-constexpr Couleur Gris_Hors_Periode{238, 238, 238};
 constexpr Couleur Gris_Grille{222, 222, 222};
 constexpr Couleur Gris_Texte{90, 90, 90};
 constexpr Couleur Orange_Bypass{200, 100, 0};
@@ -121,11 +124,14 @@ constexpr Couleur Violet_Capteur{128, 0, 160};
 constexpr Couleur Vert_Conforme{0, 128, 0};
 constexpr Couleur Orange_Incomplet{180, 100, 0};
 
+// L'horodatage marque la fin de sa minute : la valeur de m couvre m − 1 à m, comme dans les
+// graphiques ; la minute de midi, qui ouvre la nuit, commence au bord du cadre.
 struct Axes {
     Minute midi;
     double bas_db, haut_db;
     double x(Minute m) const {
-        return Gauche + static_cast<double>(m - midi) * (Droite - Gauche) / Minutes_Nuit;
+        return std::max(Gauche,
+                        Gauche + static_cast<double>(m - midi) * (Droite - Gauche) / Minutes_Nuit);
     }
     double y(double db) const { return Bas - (db - bas_db) * (Bas - Haut) / (haut_db - bas_db); }
 };
@@ -133,9 +139,9 @@ struct Axes {
 // Une dizaine au-dessous du plus petit niveau et une au-dessus du plus grand : aucune valeur
 // ne touche le cadre.
 Axes axes(const Contenu_Rapport& r, const Nuit& n) {
-    double mini = r.stats.limite, maxi = r.stats.limite;
-    for (auto v = depuis(r.donnees.leq1, n.debut); v != r.donnees.leq1.end() && v->minute <= n.fin;
-         ++v) {
+    double mini = r.stats_nuits.limite, maxi = r.stats_nuits.limite;
+    const auto& leq1 = r.donnees_nuits.leq1;
+    for (auto v = depuis(leq1, n.debut); v != leq1.end() && v->minute <= n.fin; ++v) {
         mini = std::min(mini, static_cast<double>(v->niveau));
         maxi = std::max(maxi, static_cast<double>(v->niveau));
     }
@@ -154,6 +160,24 @@ void texte(Surface_Dessin& s, double x, double y, const QString& t, Couleur c, d
     else
         s.Ecrire(t);
 }
+
+// La largeur d'un texte de 8 points, à peu près (Arial) : de quoi ne pas en écrire deux l'un
+// sur l'autre.
+double largeur_texte(const QString& t, double taille = 8) {
+    return 0.56 * taille * 96 / 72 * static_cast<double>(t.size());
+}
+
+// Des textes sur une ligne, chacun seulement s'il ne chevauche pas un texte déjà posé.
+struct Ligne_Textes {
+    std::vector<std::pair<double, double>> pris;
+    bool libre(double x1, double x2) {
+        for (const auto& [a, b] : pris)
+            if (x1 < b + 4 && a < x2 + 4)
+                return false;
+        pris.emplace_back(x1, x2);
+        return true;
+    }
+};
 
 QString cause(const Trou& t) {
     return t.coupure            ? QStringLiteral("coupure d'alimentation")
@@ -182,21 +206,10 @@ Style_Marque style(Marque m) {
 }
 
 void fonds(Surface_Dessin& s, const Axes& a, const Nuit& n) {
-    const Minute fin_nuit = n.midi + Minutes_Nuit;
-    for (const auto& [de, a_] : {std::pair{n.midi, n.debut}, std::pair{n.fin + 1, fin_nuit}}) {
-        if (a_ <= de)
-            continue;
-        s.Rectangle_Plein(a.x(de), Haut, a.x(a_), Bas, Gris_Hors_Periode);
-        texte(s, a.x(de) + 4, Haut + 4, QStringLiteral("hors période"), Gris_Texte, 8);
-    }
-    int rang = 0;
-    for (const Trou& t : n.trous) {
-        s.Rectangle_Plein(a.x(t.debut), Haut, a.x(t.fin + 1), Bas, Gris_Trou);
-        if (const QString c = cause(t); !c.isEmpty())
-            texte(s, a.x(t.debut) + 2, Bas - 18 - 14 * (rang++ % 2), c, Gris_Texte, 8);
-    }
+    for (const Trou& t : n.trous)
+        s.Rectangle_Plein(a.x(t.debut - 1), Haut, a.x(t.fin), Bas, Gris_Trou);
     for (const Depassement& p : n.depassements)
-        s.Rectangle_Plein(a.x(p.debut), Haut, a.x(p.fin + 1), Bas, Rouge_Clair);
+        s.Rectangle_Plein(a.x(p.debut - 1), Haut, a.x(p.fin), Bas, Rouge_Clair);
 }
 
 void grille(Surface_Dessin& s, const Axes& a) {
@@ -205,7 +218,7 @@ void grille(Surface_Dessin& s, const Axes& a) {
         const double x = a.x(a.midi + h * 60);
         s.Ligne(x, Haut, x, Bas, Gris_Grille);
         if (h % 2 == 0)
-            texte(s, x - 10, Bas + 18, QStringLiteral("%1 h").arg((12 + h) % 24), Noir, 8);
+            texte(s, x - 10, Bas + 30, QStringLiteral("%1 h").arg((12 + h) % 24), Noir, 8);
     }
     for (double db = a.bas_db; db <= a.haut_db; db += 10) {
         s.Ligne(Gauche, a.y(db), Droite, a.y(db), Gris_Grille);
@@ -227,7 +240,7 @@ void paliers(Surface_Dessin& s, const Axes& a, const std::vector<Valeur>& valeur
     const Valeur* avant = nullptr;
     auto finir = [&] {
         if (debut)
-            s.Ligne(a.x(debut->minute), a.y(niveau(*debut)), a.x(avant->minute + 1),
+            s.Ligne(a.x(debut->minute - 1), a.y(niveau(*debut)), a.x(avant->minute),
                     a.y(niveau(*debut)), c);
     };
     for (auto v = depuis(valeurs, n.debut); v != valeurs.end() && v->minute <= n.fin; ++v) {
@@ -235,7 +248,8 @@ void paliers(Surface_Dessin& s, const Axes& a, const std::vector<Valeur>& valeur
         if (!suite || niveau(*v) != niveau(*debut)) {
             finir();
             if (suite)
-                s.Ligne(a.x(v->minute), a.y(niveau(*avant)), a.x(v->minute), a.y(niveau(*v)), c);
+                s.Ligne(a.x(v->minute - 1), a.y(niveau(*avant)), a.x(v->minute - 1),
+                        a.y(niveau(*v)), c);
             debut = &*v;
         }
         avant = &*v;
@@ -246,55 +260,94 @@ void paliers(Surface_Dessin& s, const Axes& a, const std::vector<Valeur>& valeur
 void courbes(Surface_Dessin& s, const Axes& a, const Contenu_Rapport& r, const Nuit& n) {
     s.Largeur_Trait(1);
     paliers(
-        s, a, r.donnees.leq1, n, [](const Valeur_Leq& v) { return double(v.niveau); }, Gris_Leq1);
+        s, a, r.donnees_nuits.leq1, n, [](const Valeur_Leq& v) { return double(v.niveau); },
+        Gris_Leq1);
     s.Largeur_Trait(3);
     paliers(
-        s, a, r.stats.leq15, n, [](const Leq15& q) { return q.niveau; }, Bleu_Leq15);
+        s, a, r.stats_nuits.leq15, n, [](const Leq15& q) { return q.niveau; }, Bleu_Leq15);
     s.Largeur_Trait(2);
-    const double y = a.y(r.stats.limite);
+    const double y = a.y(r.stats_nuits.limite);
     s.Ligne(Gauche, y, Droite, y, Rouge);
-    texte(s, Droite - 4, y - 16, QStringLiteral("Limite ") + db(r.stats.limite), Rouge, 8, true,
-          true);
     s.Largeur_Trait(1);
-    for (const Depassement& p : n.depassements)
-        texte(s, a.x(p.debut) + 2, Haut + 4, QStringLiteral("maxi ") + db(p.maximum), Rouge, 8,
-              true);
+    texte(s, Droite - 4, y - 16, QStringLiteral("Limite ") + db(r.stats_nuits.limite), Rouge, 8,
+          true, true);
 }
 
+// Par-dessus les traits : le maximum de chaque dépassement (le plus fort d'abord, puis ceux
+// qui ont la place), la cause des trous, « aucune mesure ».
+void annotations(Surface_Dessin& s, const Axes& a, const Nuit& n) {
+    std::vector<const Depassement*> plus_forts;
+    for (const Depassement& p : n.depassements)
+        plus_forts.push_back(&p);
+    std::stable_sort(
+        plus_forts.begin(), plus_forts.end(),
+        [](const Depassement* p, const Depassement* q) { return p->maximum > q->maximum; });
+    Ligne_Textes haut;
+    for (const Depassement* p : plus_forts) {
+        const QString t = QStringLiteral("maxi ") + db(p->maximum);
+        const double x = std::min(a.x(p->debut - 1) + 2, Droite - 2 - largeur_texte(t));
+        if (haut.libre(x, x + largeur_texte(t)))
+            texte(s, x, Haut + 4, t, Rouge, 8, true);
+    }
+    Ligne_Textes bas[2];
+    for (const Trou& t : n.trous) {
+        const QString c = cause(t);
+        if (c.isEmpty())
+            continue;
+        const double x = std::min(a.x(t.debut - 1) + 2, Droite - 2 - largeur_texte(c));
+        for (int rang = 0; rang < 2; ++rang)
+            if (bas[rang].libre(x, x + largeur_texte(c))) {
+                texte(s, x, Bas - 18 - 14 * rang, c, Gris_Texte, 8);
+                break;
+            }
+    }
+    if (n.minutes_mesurees == 0)
+        texte(s, (Gauche + Droite) / 2 - 40, (Haut + Bas) / 2 - 8, QStringLiteral("aucune mesure"),
+              Gris_Texte, 10, true);
+}
+
+// Sous l'axe du temps ; une lettre trop proche de la précédente descend d'un rang.
 void marques(Surface_Dessin& s, const Axes& a, const Contenu_Rapport& r, const Nuit& n) {
-    s.Largeur_Trait(2);
-    for (const Evenement_Marque& e : r.donnees.marques) {
+    Ligne_Textes rangs[2];
+    for (const Evenement_Marque& e : r.donnees_nuits.marques) {
         if (e.minute < n.debut || e.minute > n.fin)
             continue;
         const Style_Marque m = style(e.marque);
         const double x = a.x(e.minute);
+        s.Largeur_Trait(2);
         s.Ligne(x, Bas + 1, x, Bas + 6, m.couleur);
-        texte(s, x - 3, Bas + 5, QString::fromLatin1(m.lettre), m.couleur, 7, true);
+        s.Largeur_Trait(1);
+        for (int rang = 0; rang < 2; ++rang)
+            if (rangs[rang].libre(x - 3, x + 4) || rang == 1) {
+                texte(s, x - 3, Bas + 5 + 11 * rang, QString::fromLatin1(m.lettre), m.couleur, 7,
+                      true);
+                break;
+            }
     }
-    s.Largeur_Trait(1);
 }
 
 void legende(Surface_Dessin& s) {
     double x = Gauche;
-    const double y = 352;
+    const double y = 370;
+    auto place = [&](const QString& t) {
+        texte(s, x + 30, y, t, Noir, 8);
+        x += 30 + largeur_texte(t) + 18;
+    };
     auto trait = [&](Couleur c, int largeur, const QString& t) {
         s.Largeur_Trait(largeur);
         s.Ligne(x, y + 7, x + 24, y + 7, c);
         s.Largeur_Trait(1);
-        texte(s, x + 30, y, t, Noir, 8);
-        x += 30 + 5.6 * static_cast<double>(t.size()) + 18;
+        place(t);
     };
     auto plage = [&](Couleur c, const QString& t) {
         s.Rectangle_Plein(x, y + 1, x + 24, y + 13, c);
-        texte(s, x + 30, y, t, Noir, 8);
-        x += 30 + 5.6 * static_cast<double>(t.size()) + 18;
+        place(t);
     };
     trait(Gris_Leq1, 1, QStringLiteral("Leq 1 min"));
     trait(Bleu_Leq15, 3, QStringLiteral("Leq 15 min glissant"));
     trait(Rouge, 2, QStringLiteral("limite"));
     plage(Rouge_Clair, QStringLiteral("au-dessus de la limite"));
-    plage(Gris_Trou, QStringLiteral("trou"));
-    plage(Gris_Hors_Periode, QStringLiteral("hors période"));
+    plage(Gris_Trou, QStringLiteral("minutes sans mesure"));
     texte(s, Gauche, y + 22,
           QStringLiteral("Événements : C coupure d'alimentation ;  B / b bypass activé / "
                          "désactivé ;  D / d défaut de liaison du capteur / fin du défaut."),
@@ -314,6 +367,7 @@ void Dessiner_Nuit(Surface_Dessin& s, const Contenu_Rapport& r, const Nuit& n) {
     fonds(s, a, n);
     grille(s, a);
     courbes(s, a, r, n);
+    annotations(s, a, n);
     marques(s, a, r, n);
     legende(s);
 }

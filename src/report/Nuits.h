@@ -20,19 +20,22 @@ QString Texte_Verdict(Verdict v);
 struct Nuit {
     QDate soir;                            // la nuit porte le nom de sa soirée
     Minute midi = 0;                       // 12 h 00 du soir : le bord gauche de l'image
-    Minute debut = 0, fin = 0;             // ses minutes qui sont dans la période (bords compris)
-    std::vector<Trou> trous;               // minutes sans valeur de debut à fin
-    std::vector<Depassement> depassements; // limités à debut..fin
+    Minute debut = 0, fin = 0;             // ses minutes : de 12 h 00 à 11 h 59 le lendemain
+    std::vector<Trou> trous;               // minutes sans valeur
+    std::vector<Depassement> depassements; // minutes dont le Leq 15 min dépasse la limite
     std::optional<Leq15> max_leq15;
     std::int64_t minutes_mesurees = 0, minutes_manquantes = 0; // l'heure d'été sautée à part
     Verdict verdict = Verdict::Conforme;
 };
 
-// Une nuit par soirée de la période ; celle de la veille du premier jour s'y ajoute quand la
-// matinée du premier jour a des valeurs. « dépassement » : un Leq 15 min de la nuit dépasse
-// la limite (arrondi au dixième, comme le texte) ; sinon « incomplet » : une minute manque ;
-// sinon « conforme ».
+// Une nuit par soirée de la période, entière même quand elle déborde de la période (les
+// données des nuits du rapport) ; la nuit de la veille du premier jour et celle du dernier
+// jour n'y sont que si elles ont des valeurs. « dépassement » : un Leq 15 min de la nuit
+// dépasse la limite (arrondi au dixième, comme le texte) ; sinon « incomplet » : une minute
+// manque ; sinon « conforme ».
 std::vector<Nuit> Nuits_Rapport(const Contenu_Rapport& rapport);
+// Une nuit de « d » ; « s » : les statistiques de « d », dont le Leq 15 min et la limite.
+Nuit Bilan_Nuit(const Donnees_Periode& d, const Statistiques& s, const QDate& soir);
 
 // « Nuit du mercredi 05/03/2008 au jeudi 06/03/2008 ».
 QString Titre_Nuit(const Nuit& nuit);
@@ -40,7 +43,7 @@ QString Titre_Nuit(const Nuit& nuit);
 QString Ligne_Verdict(const Nuit& nuit);
 
 // L'image d'une nuit, dans une échelle de Largeur_Image_Nuit × Hauteur_Image_Nuit pixels.
-inline constexpr int Largeur_Image_Nuit = 960, Hauteur_Image_Nuit = 400;
+inline constexpr int Largeur_Image_Nuit = 960, Hauteur_Image_Nuit = 420;
 void Dessiner_Nuit(Surface_Dessin& surface, const Contenu_Rapport& rapport, const Nuit& nuit);
 
 // Le rapport imprimé : une première page (appareil, réglages, limite, verdict de chaque

@@ -45,7 +45,7 @@ struct Jour {
 
 Contenu_Rapport Rapport_De(const Tableau<Nb_Elements_Config>& C, const QString& numero_serie,
                            const QString& periode, const QDate& du, const QDate& au,
-                           Donnees_Periode donnees, double limite) {
+                           Donnees_Periode donnees, Donnees_Periode nuits, double limite) {
     Contenu_Rapport r;
     r.numero_serie = Texte_Numero_Serie(numero_serie);
     r.periode = periode;
@@ -55,8 +55,15 @@ Contenu_Rapport Rapport_De(const Tableau<Nb_Elements_Config>& C, const QString& 
     r.source = Texte_Source(C(8));
     r.pondere_a = (C(7) & 12) == 12;
     r.donnees = std::move(donnees);
-    r.stats = Calculer_Statistiques(r.donnees, limite);
+    r.donnees_nuits = std::move(nuits);
+    Changer_Limite(r, limite);
     return r;
+}
+
+std::pair<Minute, Minute> Etendue_Nuits(const QDate& du, const QDate& au) {
+    const QDate veille = du.addDays(-1), lendemain = au.addDays(1);
+    return {Minute_De(veille.year(), veille.month(), veille.day(), 11, 46),
+            Minute_De(lendemain.year(), lendemain.month(), lendemain.day(), 11, 59)};
 }
 
 Contenu_Rapport Rapport_Du_Magasin(double limite) {
@@ -64,9 +71,15 @@ Contenu_Rapport Rapport_Du_Magasin(double limite) {
     Calcul_Num_Serie();
     Recherche_Periode_Leq(Nb_Lignes_Leq);
     Extraction_Periode();
-    const Jour_Calendrier du = Jour_Debut_Periode(), au = Jour_Fin_Periode();
-    return Rapport_De(M.Tab_Config, M.Num_Serie, Texte_Periode(), QDate(du.annee, du.mois, du.jour),
-                      QDate(au.annee, au.mois, au.jour), Donnees_Du_Magasin(), limite);
+    const Jour_Calendrier j1 = Jour_Debut_Periode(), j2 = Jour_Fin_Periode();
+    const QDate du(j1.annee, j1.mois, j1.jour), au(j2.annee, j2.mois, j2.jour);
+    Donnees_Periode nuits;
+    if (du.isValid() && au.isValid()) {
+        const auto [debut, fin] = Etendue_Nuits(du, au);
+        nuits = Donnees_Magasin_Entre(debut, fin);
+    }
+    return Rapport_De(M.Tab_Config, M.Num_Serie, Texte_Periode(), du, au, Donnees_Du_Magasin(),
+                      std::move(nuits), limite);
 }
 
 namespace {
@@ -92,6 +105,7 @@ Contenu_Rapport Rapport_A_Montrer(double limite) {
 
 void Changer_Limite(Contenu_Rapport& rapport, double limite) {
     rapport.stats = Calculer_Statistiques(rapport.donnees, limite);
+    rapport.stats_nuits = Calculer_Statistiques(rapport.donnees_nuits, limite);
 }
 
 QString Titre_Rapport(const Contenu_Rapport& r) {

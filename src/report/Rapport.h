@@ -22,13 +22,20 @@ struct Contenu_Rapport {
     bool pondere_a = true;
     Donnees_Periode donnees;
     Statistiques stats;
+    // Les nuits entières, de midi la veille du premier jour à midi le lendemain du dernier :
+    // elles débordent de la période.
+    Donnees_Periode donnees_nuits;
+    Statistiques stats_nuits;
 };
 
 // Le rapport d'une période dont on a les séries, avec le bloc de configuration qui les
 // accompagne (l'archive lit ainsi des mois entiers).
 Contenu_Rapport Rapport_De(const Tableau<Nb_Elements_Config>& config, const QString& numero_serie,
                            const QString& periode, const QDate& du, const QDate& au,
-                           Donnees_Periode donnees, double limite);
+                           Donnees_Periode donnees, Donnees_Periode nuits, double limite);
+// De midi la veille de « du » à midi le lendemain de « au », plus les 14 minutes qui
+// précèdent (le Leq 15 min de la première minute).
+std::pair<Minute, Minute> Etendue_Nuits(const QDate& du, const QDate& au);
 // Cherche la période choisie (jours entiers) dans le magasin, l'extrait et calcule.
 Contenu_Rapport Rapport_Du_Magasin(double limite);
 // Un rapport déjà lu (dans l'archive) que la fenêtre du rapport montrera à sa prochaine

@@ -111,6 +111,28 @@ Donnees_Periode Donnees_Du_Magasin() {
     return d;
 }
 
+Donnees_Periode Donnees_Magasin_Entre(Minute debut, Minute fin) {
+    const auto& M = Magasin();
+    Donnees_Periode d;
+    for (int i = 1; i <= Nb_Lignes_Leq; ++i) {
+        const std::int16_t* l = M.Tab_Leq.ligne(i);
+        const auto m = l[3] == Genre_Leq1 ? minute_ligne(l) : std::nullopt;
+        if (m && *m >= debut && *m <= fin)
+            d.leq1.push_back({*m, l[7] * 100 + l[6]});
+    }
+    for (int i = 1; i <= Nb_Lignes_Evenements; ++i) {
+        const std::int16_t* l = M.Tab_Evenements.ligne(i);
+        const auto m = minute_ligne(l);
+        const auto marque = Marque_Evenement(l);
+        if (!m || !marque || *m < debut || *m > fin)
+            continue;
+        d.marques.push_back({*m, *marque});
+        if (*marque == Marque::Coupure)
+            d.coupures.push_back(*m);
+    }
+    return d;
+}
+
 std::optional<Marque> Marque_Evenement(const std::int16_t* l) {
     static const std::array<std::pair<QString, Marque>, 5> sortes = {{
         {QStringLiteral("Coupure Alimentation"), Marque::Coupure},

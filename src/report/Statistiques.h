@@ -48,6 +48,9 @@ struct Donnees_Periode {
 // jours de la période et les niveaux publics en vigueur. Les lignes dont la date n'existe
 // pas sont laissées de côté.
 Donnees_Periode Donnees_Du_Magasin();
+// Les Leq1, coupures et événements marqués de tout le magasin de « debut » à « fin » (bords
+// compris), pour les nuits qui débordent de la période.
+Donnees_Periode Donnees_Magasin_Entre(Minute debut, Minute fin);
 // Les trois niveaux publics d'un bloc de configuration.
 std::array<int, 3> Niveaux_Publics(const Tableau<Nb_Elements_Config>& config);
 

@@ -52,9 +52,8 @@ protected:
         QSqlDatabase db =
             QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("lqm-vider"));
         ASSERT_TRUE(db.open());
-        for (const char* t :
-             {"leq", "evenements", "parametres", "telechargements", "appareils", "version_schema"})
-            QSqlQuery(db).exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(t));
+        QSqlQuery(db).exec(QStringLiteral("DROP SCHEMA public CASCADE"));
+        QSqlQuery(db).exec(QStringLiteral("CREATE SCHEMA public"));
         db.close();
         db = {};
         QSqlDatabase::removeDatabase(QStringLiteral("lqm-vider"));
@@ -428,7 +427,7 @@ TEST_P(Archive_Base, ArchiveDeVersion1MiseAJourEnPlace) {
     EXPECT_EQ(executer_direct(connexion, QStringLiteral("SELECT version, origine, ajoutes, "
                                                         "presents, conflits FROM version_schema, "
                                                         "telechargements")),
-              QStringLiteral("2|COM 1|6|2|1"));
+              QString::number(Version_Schema) + QStringLiteral("|COM 1|6|2|1"));
 
     const Bilan_Fusion b = a.fusionner(*contenu, QStringLiteral("b"));
     ASSERT_TRUE(b.reussie()) << b.erreur.toStdString();

@@ -32,8 +32,8 @@ Contenu_Rapport rapport(const QDate& du, const QDate& au, Donnees_Periode d, dou
     Contenu_Rapport r;
     r.du = du;
     r.au = au;
-    r.donnees = std::move(d);
-    r.stats = Calculer_Statistiques(r.donnees, limite);
+    r.donnees = r.donnees_nuits = std::move(d);
+    Changer_Limite(r, limite);
     return r;
 }
 
@@ -60,10 +60,9 @@ TEST(Nuits, ImageDUneNuitFaiteALaMain) {
                  {minute(8, 3, 20), Marque::Fin_Defaut_Capteur}};
     const Contenu_Rapport r = rapport(soir, soir.addDays(1), std::move(d));
     const std::vector<Nuit> nuits = Nuits_Rapport(r);
-    // Pas de nuit du 6 : la matinée du 7 n'a rien ; celle du 8 n'a aucune valeur.
-    ASSERT_EQ(nuits.size(), 2u);
-    EXPECT_EQ(nuits[1].verdict, Verdict::Incomplet);
-    EXPECT_EQ(nuits[1].minutes_manquantes, 720);
+    // Aux bords, pas de nuit sans valeur : ni celle du 6 (la matinée du 7 n'a rien) ni celle
+    // du 8.
+    ASSERT_EQ(nuits.size(), 1u);
     EXPECT_EQ(Ligne_Verdict(nuits[0]),
               QStringLiteral("Nuit du 07/03/2008 : dépassement ;  Leq 15 min maxi 108,4 dB à "
                              "23:14"));
@@ -100,6 +99,9 @@ TEST(Nuits, Verdicts) {
     EXPECT_EQ(Nuits_Rapport(trou)[0].verdict, Verdict::Incomplet);
     EXPECT_EQ(Nuits_Rapport(trou)[0].minutes_manquantes, 30);
     EXPECT_EQ(Nuits_Rapport(trou)[0].trous.size(), 1u);
+    // La dernière minute de la nuit (11 h 59) manque.
+    const Contenu_Rapport fin = rapport(soir, soir.addDays(1), paliers(soir, {{12, 0, 1439, 90}}));
+    EXPECT_EQ(Nuits_Rapport(fin)[0].minutes_manquantes, 1);
 
     // Le 30 mars 2008, dernier dimanche de mars : de 2 h à 2 h 59 n'existe pas.
     const QDate samedi(2008, 3, 29);
@@ -110,8 +112,8 @@ TEST(Nuits, Verdicts) {
     ASSERT_EQ(nuit_ete.trous.size(), 1u);
     EXPECT_TRUE(nuit_ete.trous[0].changement_heure);
 
-    // Une matinée enregistrée le premier jour : la nuit de la veille, hors période jusqu'à
-    // minuit, puis incomplète avant la première valeur.
+    // Une matinée enregistrée le premier jour : la nuit de la veille, entière, incomplète
+    // avant la première valeur.
     Donnees_Periode d = paliers(soir, {{6, 0, 360, 90}});
     for (const Valeur_Leq& v : paliers(soir.addDays(1), {{12, 0, 720, 90}}).leq1)
         d.leq1.push_back(v);
@@ -119,9 +121,10 @@ TEST(Nuits, Verdicts) {
     const std::vector<Nuit> n = Nuits_Rapport(matin);
     ASSERT_EQ(n.size(), 2u);
     EXPECT_EQ(n[0].soir, soir);
-    EXPECT_EQ(n[0].debut, Minute_De(2008, 3, 8, 0, 0));
-    EXPECT_EQ(n[0].minutes_manquantes, 360);
-    EXPECT_EQ(n[1].verdict, Verdict::Conforme);
+    EXPECT_EQ(n[0].minutes_manquantes, 720 + 360);
+    EXPECT_EQ(n[0].verdict, Verdict::Incomplet);
+    // Celle du dernier jour, entière : sa matinée du lendemain manque.
+    EXPECT_EQ(n[1].minutes_manquantes, 720);
 }
 
 // Le PDF du rapport du fichier d'exemple : première page des verdicts, deux nuits par page,
@@ -159,11 +162,12 @@ TEST(Nuits, PdfEtImagesDuFichierDExemple) {
         EXPECT_EQ(p.split(u' ', Qt::SkipEmptyParts).value(4), QStringLiteral("yes"))
             << p.toStdString();
 
-    // Nuits du 6 (matinée du 7) au 12 : sept images, sur quatre pages, puis le texte.
+    // Nuits du 6 (matinée du 7) au 11 : six images, sur trois pages, puis le texte ; pas de
+    // nuit du 12 (l'appareil a été relevé le 12 au matin).
     const QStringList pages =
         lancer(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
             .split(u'\f', Qt::SkipEmptyParts);
-    ASSERT_GE(pages.size(), 1 + 4 + 1);
+    ASSERT_GE(pages.size(), 1 + 3 + 1);
     for (qsizetype p = 0; p < pages.size(); ++p)
         EXPECT_TRUE(pages[p].contains(QRegularExpression(
             QStringLiteral("Rapport réglementaire du Vendredi 07 Mars 2008 au Mercredi 12 Mars "
@@ -171,16 +175,16 @@ TEST(Nuits, PdfEtImagesDuFichierDExemple) {
                 .arg(p + 1)
                 .arg(pages.size()))))
             << p;
-    EXPECT_EQ(pages[0].count(QRegularExpression(QStringLiteral("Nuit du \\d\\d/03/2008 : "))), 7);
+    EXPECT_EQ(pages[0].count(QRegularExpression(QStringLiteral("Nuit du \\d\\d/03/2008 : "))), 6);
     EXPECT_TRUE(
         pages[1].contains(QStringLiteral("Nuit du jeudi 06/03/2008 au vendredi 07/03/2008")));
     EXPECT_TRUE(
         pages[1].contains(QStringLiteral("Nuit du vendredi 07/03/2008 au samedi 08/03/2008")));
-    EXPECT_TRUE(pages[5].contains(QStringLiteral("Résumé par jour")));
+    EXPECT_TRUE(pages[4].contains(QStringLiteral("Résumé par jour")));
     for (int jour = 6; jour <= 12; ++jour) {
         QFile png(QDir(images).filePath(
             QStringLiteral("nuit du 2008-03-%1.png").arg(jour, 2, 10, QLatin1Char('0'))));
-        EXPECT_TRUE(png.open(QIODevice::ReadOnly) && png.read(4) == "\x89PNG") << jour;
+        EXPECT_EQ(png.open(QIODevice::ReadOnly) && png.read(4) == "\x89PNG", jour < 12) << jour;
     }
 }
 

@@ -3,8 +3,10 @@
 #include "support/Outil.h"
 
 #include "graphs/Periode_Graphique.h"
+#include "graphs/Surface_Peintre.h"
 #include "platform/Apparence.h"
 #include "platform/Imprimante_Peintre.h"
+#include "report/Nuits.h"
 #include "shell/Fenetres.h"
 #include "store/Declarations.h"
 #include "store/Fonction_Fichiers.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -278,15 +281,28 @@ TEST_F(Impressions, RapportPdfEtCsv) {
             ->stringList();
     };
     EXPECT_TRUE(lignes().contains(QStringLiteral("   Aucun dépassement.")));
-    // Une nuit choisie montre son image : la veille (matinée du 8), puis celle du 8.
+    cliquer(r, "Cmd_Jeune_Public");
+    // La liste des nuits et leur verdict ; la nuit choisie montre son image, celle que le
+    // rapport imprimé dessine.
     auto* nuits = r->findChild<QListWidget*>(QStringLiteral("List_Nuits"));
     auto* image = r->findChild<QWidget*>(QStringLiteral("Image_Nuit"));
+    const Contenu_Rapport rapport = Rapport_Du_Magasin(Limite_Jeune_Public);
+    const std::vector<Nuit> attendues = Nuits_Rapport(rapport);
     ASSERT_EQ(nuits->count(), 2);
-    nuits->setCurrentRow(0);
-    const QImage veille = image->grab().toImage();
-    nuits->setCurrentRow(1);
-    EXPECT_NE(image->grab().toImage(), veille);
-    cliquer(r, "Cmd_Jeune_Public");
+    ASSERT_EQ(attendues.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const Nuit& n = attendues[std::size_t(i)];
+        EXPECT_EQ(nuits->item(i)->text(), n.soir.toString(QStringLiteral("dd/MM/yyyy")) +
+                                              QStringLiteral(" : ") + Texte_Verdict(n.verdict));
+        nuits->setCurrentRow(i);
+        QImage dessin(image->size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter peintre(&dessin);
+        Surface_Peintre surface(peintre, QRectF(dessin.rect()),
+                                image->width() / double(Largeur_Image_Nuit));
+        Dessiner_Nuit(surface, rapport, n);
+        peintre.end();
+        EXPECT_EQ(image->grab().toImage().convertToFormat(dessin.format()), dessin) << i;
+    }
     EXPECT_FALSE(lignes().contains(QStringLiteral("   Aucun dépassement.")));
 
     const QString csv = g.dossier.filePath(QStringLiteral("r.csv"));
