@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace {
 // Le programme et lqm-outil lisent les mêmes réglages, quel que soit leur nom d'application.
@@ -51,7 +52,15 @@ std::thread& fil_archivage() {
 }
 
 void signaler_bilan(const Bilan_Fusion& bilan) {
-    if (!bilan.reussie())
+    // Une archive en lecture seule le reste : on le dit une fois, pas à chaque téléchargement.
+    static bool lecture_seule_dite = false;
+    if (bilan.lecture_seule) {
+        if (!std::exchange(lecture_seule_dite, true))
+            plateforme().Message(bilan.erreur + QStringLiteral("\n\nLes téléchargements restent "
+                                                               "affichés par le programme, sans "
+                                                               "être archivés."),
+                                 QStringLiteral("Archive en lecture seule"), Icone::Information);
+    } else if (!bilan.reussie())
         plateforme().Message(bilan.erreur + QStringLiteral("\n\nLes données n'ont pas été "
                                                            "archivées ; elles restent affichées "
                                                            "par le programme."),

@@ -477,6 +477,7 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     }
     if (lecture_seule_) {
         b.erreur = texte_lecture_seule();
+        b.lecture_seule = true;
         return b;
     }
     QSqlDatabase db = QSqlDatabase::database(nom_, false);

@@ -33,7 +33,8 @@ inline constexpr int Version_Schema = 3;
 struct Bilan_Fusion {
     std::int64_t ajoutes = 0, presents = 0, conflits = 0;
     QString numero_serie;
-    QString erreur; // vide si la fusion est faite
+    QString erreur;             // vide si la fusion est faite
+    bool lecture_seule = false; // refusée sans rien tenter : le compte ne peut pas écrire
     bool reussie() const { return erreur.isEmpty(); }
 };
 

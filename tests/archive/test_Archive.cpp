@@ -8,11 +8,14 @@
 #include "support/Telechargement_Genere.h"
 #include "tables/Periode.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -296,6 +299,199 @@ TEST_P(Archive_Base, RapportLuDansLArchiveEgalAuRapportDuMagasin) {
     EXPECT_EQ(lu->numero_serie, magasin.numero_serie);
     EXPECT_EQ(Lignes_Rapport(*lu), Lignes_Rapport(magasin));
     EXPECT_FALSE(lu->donnees.coupures.empty());
+}
+
+// Un relevé fait à la main : l'appareil « numero » (huit chiffres), des Leq1 minute après
+// minute à partir de « debut », au niveau que « niveau » donne à chaque minute (0 : la minute
+// manque), relevé à la fin.
+std::unique_ptr<Contenu_Lqm> releve(const QString& numero, const QDateTime& debut, int minutes,
+                                    const std::function<int(const QDateTime&)>& niveau) {
+    auto c = std::make_unique<Contenu_Lqm>();
+    c->Tab_Leq.remplir(255);
+    c->Tab_Evenements.remplir(255);
+    c->Tab_Parametres.remplir(255);
+    c->Tab_Config.remplir(0);
+    for (int i = 0; i < 8; ++i)
+        c->Tab_Config(2361 + i) = static_cast<std::int16_t>(numero[i].digitValue());
+    int ligne = 1;
+    for (int m = 0; m < minutes; ++m) {
+        const QDateTime t = debut.addSecs(60 * m);
+        const int n = niveau(t);
+        if (n == 0)
+            continue;
+        std::int16_t* l = c->Tab_Leq.ligne(ligne++);
+        const std::int16_t valeurs[8] = {
+            std::int16_t(t.time().minute()), std::int16_t(t.time().hour()),
+            std::int16_t(t.date().day()),    Genre_Leq1,
+            std::int16_t(t.date().month()),  std::int16_t(t.date().year() - 2000),
+            std::int16_t(n % 100),           std::int16_t(n / 100)};
+        std::copy(valeurs, valeurs + 8, l);
+    }
+    const QDateTime fin = debut.addSecs(60 * minutes);
+    c->Date_Recuperation = fin.toString(QStringLiteral("dd/MM/yyyy"));
+    c->Heure_Recuperation = fin.toString(QStringLiteral("HH:mm:ss"));
+    return c;
+}
+
+// La vue du parc : un appareil silencieux depuis trois semaines, un qui dépasse la limite une
+// nuit, un à qui il manque une nuit, un complet ; dans cet ordre, le nom de chaque lieu, les
+// nuits comptées, le Leq 15 min le plus fort et son heure.
+TEST_P(Archive_Base, VueDuParc) {
+    Archive a(connexion);
+    const QDateTime debut(QDate(2008, 3, 1), QTime(11, 46));
+    const int quatre_nuits = 4 * 1440 + 14;
+    auto calme = [](const QDateTime&) { return 60; };
+    const std::pair<const char*, std::unique_ptr<Contenu_Lqm>> relevés[] = {
+        {"Salle complète", releve(QStringLiteral("70410001"), debut, quatre_nuits, calme)},
+        {"Salle bruyante", releve(QStringLiteral("70410002"), debut, quatre_nuits,
+                                  [](const QDateTime& t) {
+                                      return t.date() == QDate(2008, 3, 2) && t.time().hour() == 23
+                                                 ? 110
+                                                 : 60;
+                                  })},
+        {"Salle éteinte une nuit",
+         releve(QStringLiteral("70410003"), debut, quatre_nuits,
+                [](const QDateTime& t) {
+                    return t >= QDateTime(QDate(2008, 3, 3), QTime(12, 0)) &&
+                                   t < QDateTime(QDate(2008, 3, 4), QTime(12, 0))
+                               ? 0
+                               : 60;
+                })},
+        {"Salle silencieuse", releve(QStringLiteral("70410004"),
+                                     QDateTime(QDate(2008, 2, 10), QTime(12, 0)), 5 * 1440, calme)},
+    };
+    for (const auto& [nom, contenu] : relevés) {
+        const Bilan_Fusion b = a.fusionner(*contenu, QStringLiteral("a"));
+        ASSERT_TRUE(b.reussie()) << b.erreur.toStdString();
+        ASSERT_TRUE(a.nommer(b.numero_serie, QString::fromUtf8(nom)));
+    }
+    const auto parc = a.parc(QDate(2008, 3, 1), QDate(2008, 3, 4), 102, QDate(2008, 3, 7));
+    ASSERT_TRUE(parc) << a.erreur().toStdString();
+    ASSERT_EQ(parc->size(), 4u);
+    const auto& p = *parc;
+    using Etat = Ligne_Parc::Etat;
+    EXPECT_EQ(p[0].numero_serie, QStringLiteral("70410004"));
+    EXPECT_EQ(p[0].etat, Etat::Silencieux);
+    EXPECT_EQ(p[0].dernier_telechargement.date(), QDate(2008, 2, 15));
+    EXPECT_EQ(p[0].nuits_manquantes, 4);
+    EXPECT_EQ(p[1].nom, QStringLiteral("Salle bruyante"));
+    EXPECT_EQ(p[1].etat, Etat::Depassement);
+    EXPECT_EQ(p[1].nuits_depassement, 1);
+    EXPECT_EQ(p[1].nuits_completes, 4);
+    ASSERT_TRUE(p[1].max_leq15);
+    EXPECT_EQ(*p[1].max_leq15, 110);
+    EXPECT_EQ(p[1].quand_max, Horodatage_Jour(QDate(2008, 3, 2), 23, 14));
+    EXPECT_EQ(p[2].etat, Etat::Trous);
+    EXPECT_EQ(p[2].nuits_manquantes, 1);
+    // La nuit du 2 perd ses Leq 15 min du matin, la nuit du 4 ceux d'après midi : complètes
+    // quand même, chaque minute a sa valeur.
+    EXPECT_EQ(p[2].nuits_completes, 3);
+    EXPECT_EQ(p[3].etat, Etat::Normal);
+    EXPECT_EQ(p[3].nuits_completes, 4);
+    EXPECT_EQ(p[3].nuits_incompletes + p[3].nuits_manquantes, 0);
+    // Une limite que rien ne dépasse : la salle bruyante rejoint les salles sans remarque.
+    const auto haute = a.parc(QDate(2008, 3, 1), QDate(2008, 3, 4), 110, QDate(2008, 3, 7));
+    ASSERT_TRUE(haute);
+    EXPECT_EQ((*haute)[2].numero_serie, QStringLiteral("70410001"));
+    EXPECT_EQ((*haute)[3].numero_serie, QStringLiteral("70410002"));
+    EXPECT_EQ((*haute)[3].nuits_depassement, 0);
+}
+
+namespace {
+// Une requête d'un autre compte, hors de l'archive ; le texte de l'erreur, vide si elle passe.
+QString executer_en_tant_que(const QString& role, const QString& mot_de_passe, const QString& sql) {
+    QString erreur;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("role"));
+        db.setUserName(role);
+        db.setPassword(mot_de_passe);
+        if (!db.open())
+            erreur = db.lastError().text();
+        else if (QSqlQuery q(db); !q.exec(sql))
+            erreur = q.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("role"));
+    return erreur;
+}
+} // namespace
+
+// Les deux rôles de docs/roles_postgresql.sql : le releveur ajoute des téléchargements mais ne
+// peut ni modifier ni effacer une mesure ; avec le lecteur, l'archive s'ouvre en lecture seule,
+// se lit, refuse toute écriture en le disant, et lqm-outil sort en erreur.
+TEST_P(Archive_Base, RolesReleveurEtLecteur) {
+    if (QString::fromLatin1(GetParam()) == QStringLiteral("SQLite"))
+        GTEST_SKIP() << "Les rôles sont ceux d'un serveur PostgreSQL.";
+    Archive proprietaire(connexion);
+    const Bilan_Fusion b = proprietaire.fusionner(*Telechargement_Genere(QDate(2008, 3, 12)), "a");
+    ASSERT_TRUE(b.reussie());
+    QFile roles(QStringLiteral(LQM_DOSSIER_DOCS "/roles_postgresql.sql"));
+    ASSERT_TRUE(roles.open(QIODevice::ReadOnly));
+    QString sql;
+    for (const QString& ligne : QString::fromUtf8(roles.readAll()).split(u'\n'))
+        if (!ligne.startsWith(QStringLiteral("--")))
+            sql += ligne + u'\n';
+    for (const char* role : {"lqm_releveur", "lqm_lecteur"})
+        executer_en_tant_que(QString(), QString(),
+                             QStringLiteral("DROP ROLE IF EXISTS %1").arg(role));
+    for (const QString& ordre : sql.split(u';', Qt::SkipEmptyParts)) {
+        if (!ordre.trimmed().isEmpty()) {
+            ASSERT_EQ(executer_en_tant_que(QString(), QString(), ordre), QString())
+                << ordre.toStdString();
+        }
+    }
+
+    const QString lecteur = QStringLiteral("postgresql://lqm_lecteur:lecteur-a-changer@/");
+    Archive l(lecteur);
+    ASSERT_TRUE(l.ouvrir()) << l.erreur().toStdString();
+    EXPECT_TRUE(l.lecture_seule());
+    EXPECT_EQ(l.appareils().size(), 1u);
+    EXPECT_TRUE(l.rapport(b.numero_serie, QDate(2008, 3, 8), QDate(2008, 3, 10), 102));
+    const Bilan_Fusion refus = l.fusionner(*Telechargement_Genere(QDate(2008, 3, 15)), "l");
+    EXPECT_TRUE(refus.lecture_seule);
+    EXPECT_TRUE(refus.erreur.contains(QStringLiteral("lecture seule")));
+    EXPECT_FALSE(l.nommer(b.numero_serie, QStringLiteral("Salle")));
+    const Resultat_Outil o = outil({QStringLiteral("archive"), QStringLiteral("--base"), lecteur,
+                                    QStringLiteral("--appareil"), b.numero_serie,
+                                    QStringLiteral("--nom"), QStringLiteral("Salle")});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_TRUE(o.erreur.contains(QStringLiteral("lecture seule"))) << o.erreur.toStdString();
+    EXPECT_EQ(outil({QStringLiteral("parc"), QStringLiteral("--base"), lecteur}).code, 0);
+
+    Archive r(QStringLiteral("postgresql://lqm_releveur:releveur-a-changer@/"));
+    const Bilan_Fusion ajout = r.fusionner(*Telechargement_Genere(QDate(2008, 3, 15)), "r");
+    EXPECT_TRUE(ajout.reussie()) << ajout.erreur.toStdString();
+    EXPECT_GT(ajout.ajoutes, 0);
+    EXPECT_TRUE(r.nommer(b.numero_serie, QStringLiteral("Salle")));
+    for (const char* interdit : {"DELETE FROM leq", "UPDATE leq SET niveau = 0",
+                                 "DELETE FROM evenements", "UPDATE parametres SET valeurs = ''"})
+        EXPECT_TRUE(executer_en_tant_que(QStringLiteral("lqm_releveur"),
+                                         QStringLiteral("releveur-a-changer"),
+                                         QString::fromLatin1(interdit))
+                        .contains(QStringLiteral("permission")))
+            << interdit;
+    EXPECT_EQ(nb_leq(proprietaire), nb_leq(l));
+}
+
+// Une adresse qui demande une connexion chiffrée (sslmode) : l'archive passe par TLS, vers un
+// serveur au certificat fait pour le test ; exiger un certificat vérifié échoue sans racine de
+// confiance, en le disant.
+TEST_P(Archive_Base, ConnexionChiffree) {
+    if (QString::fromLatin1(GetParam()) == QStringLiteral("SQLite") ||
+        qEnvironmentVariable("LQM_TEST_POSTGRESQL_TLS") != QStringLiteral("1"))
+        GTEST_SKIP() << "Pas de serveur PostgreSQL avec TLS ici.";
+    Archive chiffree(connexion + QStringLiteral("?sslmode=require"));
+    ASSERT_TRUE(chiffree.fusionner(*Telechargement_Genere(QDate(2008, 3, 12)), "a").reussie());
+    EXPECT_EQ(executer_en_tant_que(QString(), QString(),
+                                   QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT 1 FROM "
+                                                  "pg_stat_ssl WHERE ssl AND pid <> "
+                                                  "pg_backend_pid()) THEN RAISE 'sans TLS'; "
+                                                  "END IF; END $$")),
+              QString());
+    Archive verifiee(connexion + QStringLiteral("?sslmode=verify-full&sslrootcert=/nulle/part"));
+    EXPECT_FALSE(verifiee.ouvrir());
+    EXPECT_TRUE(verifiee.erreur().startsWith(QStringLiteral("Impossible d'ouvrir l'archive")));
 }
 
 // L'heure reculée du 26 octobre 2008 : ses deux passages restent, quel que soit l'ordre des

@@ -29,6 +29,7 @@ int Commande_Exporter(const QStringList& arguments);
 int Commande_Parametres(const QStringList& arguments);
 int Commande_Archiver(const QStringList& arguments);
 int Commande_Archive(const QStringList& arguments);
+int Commande_Parc(const QStringList& arguments);
 
 void Sortie(const QString& texte);
 // Les pages imprimées, une ligne par texte placé : « page N », puis « X Y texte » en twips.

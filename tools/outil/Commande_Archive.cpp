@@ -37,6 +37,7 @@ const QString Aide_Archive =
         "Utilisation : lqm-outil archive [--base CONNEXION]\n"
         "              lqm-outil archive --appareil NUMERO --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
         "                                (--sortie FICHIER.lqm | --csv FICHIER.csv)\n"
+        "              lqm-outil archive --appareil NUMERO --nom \"LIEU\"\n"
         "\n"
         "Sans --appareil : les appareils de l'archive, leurs premier et dernier jours et\n"
         "leurs nombres d'enregistrements. Avec : les enregistrements de la période, dans\n"
@@ -48,7 +49,9 @@ const QString Aide_Archive =
         "  --du JJ/MM/AAAA   premier jour de la période.\n"
         "  --au JJ/MM/AAAA   dernier jour de la période.\n"
         "  --sortie FICHIER  écrit la période en fichier .lqm.\n"
-        "  --csv FICHIER     écrit le tableau des valeurs Leq de la période en CSV.\n") +
+        "  --csv FICHIER     écrit le tableau des valeurs Leq de la période en CSV.\n"
+        "  --nom LIEU        donne à l'appareil le nom de son lieu (texte libre ; vide : "
+        "l'ôte).\n") +
     Aide_Base + QStringLiteral("  -h, --help        affiche cette aide.\n");
 
 QCommandLineOption option_base() {
@@ -107,8 +110,9 @@ int Commande_Archive(const QStringList& arguments) {
     const QCommandLineOption sortie(QStringLiteral("sortie"), QString(),
                                     QStringLiteral("FICHIER.lqm"));
     const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FICHIER.csv"));
-    const QString erreur =
-        Lire_Ligne_Commande(parseur, {option_base(), appareil, du, au, sortie, csv}, arguments, 0);
+    const QCommandLineOption nom(QStringLiteral("nom"), QString(), QStringLiteral("LIEU"));
+    const QString erreur = Lire_Ligne_Commande(
+        parseur, {option_base(), appareil, du, au, sortie, csv, nom}, arguments, 0);
     if (!erreur.isEmpty())
         return Usage(erreur, Aide_Archive);
     if (parseur.isSet(QStringLiteral("help"))) {
@@ -127,7 +131,7 @@ int Commande_Archive(const QStringList& arguments) {
         if (appareils.empty())
             Sortie(QStringLiteral("L'archive est vide.\n"));
         for (const Appareil_Archive& a : appareils)
-            Sortie(QStringLiteral("Appareil %1 : du %2 au %3, %4, %5, %6, %7\n")
+            Sortie(QStringLiteral("Appareil %1%8 : du %2 au %3, %4, %5, %6, %7\n")
                        .arg(a.numero_serie, a.premier_jour.toString(QStringLiteral("dd/MM/yyyy")),
                             a.dernier_jour.toString(QStringLiteral("dd/MM/yyyy")),
                             Texte_Compte(a.nb_leq, QStringLiteral("valeur Leq"),
@@ -137,7 +141,17 @@ int Commande_Archive(const QStringList& arguments) {
                             Texte_Compte(a.nb_parametres, QStringLiteral("jeu de paramètres"),
                                          QStringLiteral("jeux de paramètres")),
                             Texte_Compte(a.nb_telechargements, QStringLiteral("téléchargement"),
-                                         QStringLiteral("téléchargements"))));
+                                         QStringLiteral("téléchargements")),
+                            a.nom.isEmpty() ? QString() : QStringLiteral(" (") + a.nom + u')'));
+        return 0;
+    }
+    if (parseur.isSet(nom)) {
+        if (!archive.nommer(parseur.value(appareil), parseur.value(nom))) {
+            Erreur(archive.erreur() + u'\n');
+            return 1;
+        }
+        Sortie(QStringLiteral("Appareil %1 : lieu « %2 ».\n")
+                   .arg(parseur.value(appareil), parseur.value(nom).trimmed()));
         return 0;
     }
     QDate debut, fin;

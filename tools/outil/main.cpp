@@ -37,6 +37,7 @@ const Commande Commandes[] = {
      Commande_Exporter},
     {"archiver", "ajoute des fichiers .lqm à l'archive de leur appareil", Commande_Archiver},
     {"archive", "les appareils de l'archive ; une période en .lqm ou en CSV", Commande_Archive},
+    {"parc", "chaque appareil de l'archive, ses nuits et son dernier relevé", Commande_Parc},
 };
 
 QString aide() {
