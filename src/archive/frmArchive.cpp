@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCharFormat>
+#include <utility>
 
 namespace {
 const QColor Vert_Complet(190, 232, 190);
@@ -23,7 +24,16 @@ const QColor Orange_Trous(255, 200, 140);
 QString date_texte(const QDate& d) {
     return d.toString(QStringLiteral("dd/MM/yyyy"));
 }
+
+QString& preselection() {
+    static QString numero;
+    return numero;
+}
 } // namespace
+
+void frmArchive::Preselectionner(const QString& numero_serie) {
+    preselection() = numero_serie;
+}
 
 frmArchive::frmArchive() : Fenetre_Base(Id_Fenetre::frmArchive) {
     setWindowTitle(QStringLiteral("Données archivées"));
@@ -133,7 +143,12 @@ void frmArchive::Form_Load() {
                          Texte_Compte(a.nb_leq, QStringLiteral("valeur Leq"),
                                       QStringLiteral("valeurs Leq")),
                          Texte_Compte(a.nb_telechargements, QStringLiteral("téléchargement"),
-                                      QStringLiteral("téléchargements"))));
+                                      QStringLiteral("téléchargements"))) +
+                (a.nom.isEmpty() ? QString() : QStringLiteral("   ") + a.nom));
+        const QString voulu = std::exchange(preselection(), QString());
+        for (std::size_t i = 0; i < appareils_.size(); ++i)
+            if (appareils_[i].numero_serie == voulu)
+                Combo_Appareil->setCurrentIndex(static_cast<int>(i));
     }
     Combo_Appareil_Change();
     Rendre_Visible();

@@ -17,6 +17,8 @@ class frmArchive : public Fenetre_Base {
     Q_OBJECT
 public:
     frmArchive();
+    // L'appareil que la prochaine ouverture montre d'abord (la vue du parc y mène).
+    static void Preselectionner(const QString& numero_serie);
     ~frmArchive() override;
 
     void Form_Load() override;

@@ -1,6 +1,7 @@
 #include "shell/Fenetres.h"
 
 #include "archive/frmArchive.h"
+#include "archive/frmParc.h"
 #include "download/frmWait.h"
 #include "graphs/frmGraphique_Leq.h"
 #include "graphs/frmInGraphique_v5.h"
@@ -62,6 +63,8 @@ QWidget* fabrique_par_defaut(Id_Fenetre id) {
         return new frmRapport;
     case Id_Fenetre::frmArchive:
         return new frmArchive;
+    case Id_Fenetre::frmParc:
+        return new frmParc;
     }
     return nullptr;
 }

@@ -39,6 +39,8 @@ const char* Nom_Fenetre(Id_Fenetre id) {
         return "frmRapport";
     case Id_Fenetre::frmArchive:
         return "frmArchive";
+    case Id_Fenetre::frmParc:
+        return "frmParc";
     case Id_Fenetre::frmStart:
         return "frmStart";
     case Id_Fenetre::frmAbout:
@@ -79,6 +81,8 @@ bool* Drapeau_De(Id_Fenetre id) {
         return &d.Ouvert_frmRapport;
     case Id_Fenetre::frmArchive:
         return &d.Ouvert_frmArchive;
+    case Id_Fenetre::frmParc:
+        return &d.Ouvert_frmParc;
     case Id_Fenetre::frmMain:
     case Id_Fenetre::frmStart:
     case Id_Fenetre::frmAbout:

@@ -20,8 +20,9 @@ enum class Id_Fenetre {
     frmAbout,
     frmRapport,
     frmArchive,
+    frmParc,
 };
-inline constexpr int Nb_Fenetres = 15;
+inline constexpr int Nb_Fenetres = 16;
 
 const char* Nom_Fenetre(Id_Fenetre id);
 
@@ -40,6 +41,7 @@ struct Drapeaux_Ouverture {
     bool Ouvert_frmParametres_v4 = false;
     bool Ouvert_frmRapport = false;
     bool Ouvert_frmArchive = false;
+    bool Ouvert_frmParc = false;
 };
 
 Drapeaux_Ouverture& Drapeaux();
@@ -48,7 +50,7 @@ Drapeaux_Ouverture& Drapeaux();
 bool* Drapeau_De(Id_Fenetre id);
 
 // Ordre dans lequel Fermer_Fenetres examine les drapeaux.
-inline constexpr std::array<Id_Fenetre, 12> Ordre_Fermeture = {
+inline constexpr std::array<Id_Fenetre, 13> Ordre_Fermeture = {
     Id_Fenetre::frmPort,
     Id_Fenetre::frmData_Type,
     Id_Fenetre::frmGraphique_Leq,
@@ -61,6 +63,7 @@ inline constexpr std::array<Id_Fenetre, 12> Ordre_Fermeture = {
     Id_Fenetre::frmParametres_v4,
     Id_Fenetre::frmRapport,
     Id_Fenetre::frmArchive,
+    Id_Fenetre::frmParc,
 };
 
 // Le registre des fenêtres installe ici les routines qui déchargent et ouvrent une

@@ -65,6 +65,8 @@ frmMain::frmMain() {
     menu_analyse_->addAction(archiver);
     menu_analyse_->addAction(
         entree("mnuArchive", QStringLiteral("Données archivées..."), &frmMain::mnuArchive_Click));
+    menu_analyse_->addAction(
+        entree("mnuParc", QStringLiteral("Parc d'appareils..."), &frmMain::mnuParc_Click));
     barre->addMenu(menu_analyse_);
 
     barre->addAction(entree("sep5", QStringLiteral("|"), nullptr));
@@ -200,6 +202,10 @@ void frmMain::mnuArchiver_Click() {
 
 void frmMain::mnuArchive_Click() {
     Fenetres::instance().Ouvrir(Id_Fenetre::frmArchive);
+}
+
+void frmMain::mnuParc_Click() {
+    Fenetres::instance().Ouvrir(Id_Fenetre::frmParc);
 }
 
 void frmMain::Ouvrir_Fichier(const QString& chemin) {

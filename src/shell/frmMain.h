@@ -31,6 +31,7 @@ public:
     // à l'archive) et « Données archivées... ».
     void mnuArchiver_Click();
     void mnuArchive_Click();
+    void mnuParc_Click();
     // Un fichier donné au lancement (ce que fait le gestionnaire de fichiers) : chargé comme
     // « Données sauvegardées », puis le dialogue de source du tableau Leq s'ouvre avec lui.
     void Ouvrir_Fichier(const QString& chemin);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTextCharFormat>
 
 namespace {
@@ -149,4 +150,37 @@ TEST_F(Archive_Ihm, DonneesArchiveesChargentLeMagasinOuFontLeRapport) {
     EXPECT_TRUE(entete.contains(QStringLiteral("08   Mars    2008 au Vendredi 14")))
         << entete.toStdString();
     EXPECT_EQ(Nom_Document(QStringLiteral("R")), QStringLiteral("R du 08-03-2008 au 14-03-2008"));
+}
+
+// Le parc par le menu : un appareil relevé aujourd'hui et un autre il y a des années, celui-ci
+// d'abord et d'une autre couleur ; le tri suit la colonne choisie ; un double-clic ouvre ses
+// données archivées, à la place du parc.
+TEST_F(Archive_Ihm, ParcDAppareils) {
+    Archive a(base);
+    const QString ancien =
+        a.fusionner(*Telechargement_Genere(QDate(2008, 3, 12)), QStringLiteral("a")).numero_serie;
+    auto recent = Telechargement_Genere(QDate::currentDate());
+    recent->Tab_Config(2368) = (recent->Tab_Config(2368) + 1) % 10; // un autre appareil
+    const QString nouveau = a.fusionner(*recent, QStringLiteral("b")).numero_serie;
+    ASSERT_NE(ancien, nouveau);
+    ASSERT_TRUE(a.nommer(nouveau, QStringLiteral("Salle du port")));
+
+    action("mnuParc")->trigger();
+    vider_evenements();
+    ASSERT_TRUE(visible("frmParc"));
+    auto* table = controle<QTableWidget>("frmParc", "Table_Parc");
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 1)->text(), ancien);
+    EXPECT_TRUE(table->item(0, 0)->text().startsWith(QStringLiteral("non relevé depuis")));
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("Salle du port"));
+    EXPECT_NE(table->item(0, 0)->background(), table->item(1, 0)->background());
+    table->sortItems(2, Qt::DescendingOrder); // par lieu : « Salle du port » avant le sans-nom
+    EXPECT_EQ(table->item(0, 1)->text(), nouveau);
+
+    emit table->cellDoubleClicked(0, 3);
+    vider_evenements();
+    EXPECT_FALSE(visible("frmParc"));
+    ASSERT_TRUE(visible("frmArchive"));
+    EXPECT_TRUE(
+        controle<QComboBox>("frmArchive", "Combo_Appareil")->currentText().startsWith(nouveau));
 }
