@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
+#include <map>
 #include <tuple>
 #include <unordered_map>
 
@@ -290,9 +291,29 @@ QStringList tables_mesures(bool postgres, const QString& suffixe) {
 // Leq. max_leq15 en dixièmes de dB ; quand_max : son horodatage.
 QString table_nuits(bool postgres) {
     return QStringLiteral("CREATE TABLE nuits (appareil BIGINT NOT NULL, soir INTEGER NOT NULL, "
-                          "mesurees INTEGER NOT NULL, manquantes INTEGER NOT NULL, "
+                          "mesurees INTEGER NOT NULL, mesurees_soir INTEGER NOT NULL, "
+                          "manquantes INTEGER NOT NULL, "
                           "max_leq15 INTEGER, quand_max BIGINT, PRIMARY KEY (appareil, soir))") +
            (postgres ? QString() : QStringLiteral(" WITHOUT ROWID"));
+}
+
+// Le nom du lieu, puis les comptes de chaque appareil, tenus à jour à chaque fusion : la liste
+// des appareils se lit sans compter des millions de lignes.
+QString colonnes_comptes() {
+    return QStringLiteral("nom TEXT NOT NULL DEFAULT '', premier BIGINT, dernier BIGINT, "
+                          "nb_leq BIGINT NOT NULL DEFAULT 0, "
+                          "nb_evenements BIGINT NOT NULL DEFAULT 0, "
+                          "nb_parametres BIGINT NOT NULL DEFAULT 0)");
+}
+
+// Recompte un appareil (« ? » : son id) à partir de ses tables.
+QString recompter() {
+    return QStringLiteral(
+        "UPDATE appareils SET premier = (SELECT MIN(horodatage) FROM leq WHERE appareil = "
+        "appareils.id), dernier = (SELECT MAX(horodatage) FROM leq WHERE appareil = "
+        "appareils.id), nb_leq = (SELECT COUNT(*) FROM leq WHERE appareil = appareils.id), "
+        "nb_evenements = (SELECT COUNT(*) FROM evenements WHERE appareil = appareils.id), "
+        "nb_parametres = (SELECT COUNT(*) FROM parametres WHERE appareil = appareils.id)");
 }
 
 QStringList schema(bool postgres) {
@@ -300,9 +321,9 @@ QStringList schema(bool postgres) {
         postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY");
     return QStringList{
                QStringLiteral("CREATE TABLE version_schema (version INTEGER NOT NULL)"),
-               QStringLiteral("CREATE TABLE appareils (id %1, numero_serie TEXT NOT NULL UNIQUE, "
-                              "nom TEXT NOT NULL DEFAULT '')")
-                   .arg(cle),
+               QStringLiteral("CREATE TABLE appareils (id %1, numero_serie TEXT NOT NULL UNIQUE, ")
+                       .arg(cle) +
+                   colonnes_comptes(),
                // Un téléchargement ou un fichier fusionné : quand, d'où, le bloc de configuration
                // tel quel (2560 nombres), et ce que la fusion a trouvé.
                QStringLiteral("CREATE TABLE telechargements (id %1, "
@@ -340,9 +361,10 @@ std::vector<QStringList> mises_a_jour(bool postgres) {
                << QStringLiteral("ALTER TABLE %1_2 RENAME TO %1").arg(table);
     }
     // 2 → 3 : le nom du lieu de chaque appareil, le bilan des nuits (calculé ensuite).
-    const QStringList vers_3{
-        QStringLiteral("ALTER TABLE appareils ADD COLUMN nom TEXT NOT NULL DEFAULT ''"),
-        table_nuits(postgres)};
+    QStringList vers_3;
+    for (const QString& colonne : colonnes_comptes().chopped(1).split(QStringLiteral(", ")))
+        vers_3 << QStringLiteral("ALTER TABLE appareils ADD COLUMN ") + colonne;
+    vers_3 << recompter() << table_nuits(postgres);
     return {vers_2, vers_3};
 }
 
@@ -601,6 +623,8 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
         return ecrire();
     };
 
+    // Ce que chaque table reçoit : les comptes de l'appareil suivent.
+    std::array<std::int64_t, 3> ajoutes{};
     std::vector<Recu> recus;
     recus.reserve(Nb_Lignes_Leq);
     for (int i = 1; i <= Nb_Lignes_Leq; ++i) {
@@ -620,6 +644,7 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
             recus,
             [](const QSqlQuery& q) { return q.value(0).toLongLong() * 1000 + q.value(1).toInt(); }))
         return echouer(erreur);
+    ajoutes[0] = b.ajoutes;
 
     recus.clear();
     for (int i = 1; i <= Nb_Lignes_Evenements; ++i) {
@@ -641,6 +666,7 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
                 return q.value(0).toLongLong() * 65536 + q.value(1).toInt();
             }))
         return echouer(erreur);
+    ajoutes[1] = b.ajoutes - ajoutes[0];
 
     recus.clear();
     for (int i = 1; i <= Nb_Lignes_Parametres; ++i) {
@@ -657,6 +683,7 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
                                         "WHERE appareil = ? AND horodatage BETWEEN ? AND ?"),
                          recus, [](const QSqlQuery& q) { return q.value(0).toLongLong(); }))
         return echouer(erreur);
+    ajoutes[2] = b.ajoutes - ajoutes[0] - ajoutes[1];
 
     // Rien de neuf : la fusion ne laisse aucune trace (un fichier rouvert n'est pas un
     // téléchargement de plus).
@@ -677,6 +704,17 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     }
     if (b.ajoutes > 0 && premier > 0 && !bilans_nuits(id_appareil, premier, dernier))
         return echouer(erreur_);
+    const QVariant de =
+        premier > 0 ? QVariant(premier) : QVariant(QMetaType::fromType<qlonglong>());
+    const QVariant a = premier > 0 ? QVariant(dernier) : QVariant(QMetaType::fromType<qlonglong>());
+    if (!r.executer(QStringLiteral("UPDATE appareils SET nb_leq = nb_leq + ?, nb_evenements = "
+                                   "nb_evenements + ?, nb_parametres = nb_parametres + ?, "
+                                   "premier = CASE WHEN premier IS NULL OR premier > ? THEN ? "
+                                   "ELSE premier END, dernier = CASE WHEN dernier IS NULL OR "
+                                   "dernier < ? THEN ? ELSE dernier END WHERE id = ?"),
+                    {qlonglong(ajoutes[0]), qlonglong(ajoutes[1]), qlonglong(ajoutes[2]), de, de, a,
+                     a, id_appareil}))
+        return echouer(erreur);
     if (!r.executer(QStringLiteral("UPDATE telechargements SET ajoutes = ?, presents = ?, "
                                    "conflits = ? WHERE id = ?"),
                     {qlonglong(b.ajoutes), qlonglong(b.presents), qlonglong(b.conflits),
@@ -692,36 +730,24 @@ std::vector<Appareil_Archive> Archive::appareils() {
     std::vector<Appareil_Archive> liste;
     if (!ouvrir())
         return liste;
-    const QSqlDatabase db = QSqlDatabase::database(nom_, false);
-    Requete r(db, &erreur_);
-    if (!r.executer(
-            QStringLiteral("SELECT id, numero_serie, nom FROM appareils ORDER BY numero_serie")))
+    Requete r(QSqlDatabase::database(nom_, false), &erreur_);
+    if (!r.executer(QStringLiteral(
+            "SELECT numero_serie, nom, premier, dernier, nb_leq, nb_evenements, nb_parametres, "
+            "(SELECT COUNT(*) FROM telechargements t WHERE t.appareil = a.id) FROM appareils a "
+            "ORDER BY numero_serie")))
         return liste;
-    std::vector<std::tuple<qlonglong, QString, QString>> ids;
-    while (r.q.next())
-        ids.emplace_back(r.q.value(0).toLongLong(), r.q.value(1).toString(),
-                         r.q.value(2).toString());
-    for (const auto& [id, numero, nom] : ids) {
+    while (r.q.next()) {
         Appareil_Archive a;
-        a.numero_serie = numero;
-        a.nom = nom;
-        if (r.executer(QStringLiteral("SELECT MIN(horodatage), MAX(horodatage), COUNT(*) FROM "
-                                      "leq WHERE appareil = ?"),
-                       {id}) &&
-            r.q.next() && !r.q.value(0).isNull()) {
-            a.premier_jour = Date_Horodatage(r.q.value(0).toLongLong());
-            a.dernier_jour = Date_Horodatage(r.q.value(1).toLongLong());
-            a.nb_leq = r.q.value(2).toLongLong();
+        a.numero_serie = r.q.value(0).toString();
+        a.nom = r.q.value(1).toString();
+        if (!r.q.value(2).isNull()) {
+            a.premier_jour = Date_Horodatage(r.q.value(2).toLongLong());
+            a.dernier_jour = Date_Horodatage(r.q.value(3).toLongLong());
         }
-        const std::pair<std::int64_t*, QString> comptes[] = {
-            {&a.nb_evenements, QStringLiteral("evenements")},
-            {&a.nb_parametres, QStringLiteral("parametres")},
-            {&a.nb_telechargements, QStringLiteral("telechargements")}};
-        for (const auto& [compte, table] : comptes)
-            if (r.executer(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE appareil = ?").arg(table),
-                           {id}) &&
-                r.q.next())
-                *compte = r.q.value(0).toLongLong();
+        a.nb_leq = r.q.value(4).toLongLong();
+        a.nb_evenements = r.q.value(5).toLongLong();
+        a.nb_parametres = r.q.value(6).toLongLong();
+        a.nb_telechargements = r.q.value(7).toLongLong();
         liste.push_back(a);
     }
     return liste;
@@ -735,16 +761,23 @@ std::vector<Jour_Archive> Archive::jours(const QString& numero_serie) {
     if (!id)
         return liste;
     Requete r(QSqlDatabase::database(nom_, false), &erreur_);
-    if (!r.executer(QStringLiteral("SELECT horodatage / 10000, SUM(CASE WHEN sorte = 1 THEN 1 "
-                                   "ELSE 0 END) FROM leq WHERE appareil = ? "
-                                   "GROUP BY horodatage / 10000 ORDER BY 1"),
+    // Un jour : la matinée de la nuit de la veille et la soirée de sa propre nuit.
+    if (!r.executer(QStringLiteral("SELECT soir, mesurees, mesurees_soir FROM nuits WHERE "
+                                   "appareil = ? ORDER BY soir"),
                     {*id}))
         return liste;
+    std::map<QDate, int> minutes;
     while (r.q.next()) {
-        const QDate jour = Date_Horodatage(r.q.value(0).toLongLong() * 10000);
-        if (jour.isValid())
-            liste.push_back({jour, r.q.value(1).toInt()});
+        const qint64 soir = r.q.value(0).toLongLong();
+        const QDate jour(int(soir / 10000), int(soir / 100 % 100), int(soir % 100));
+        const int du_soir = r.q.value(2).toInt();
+        if (du_soir > 0)
+            minutes[jour] += du_soir;
+        if (const int matin = r.q.value(1).toInt() - du_soir; matin > 0)
+            minutes[jour.addDays(1)] += matin;
     }
+    for (const auto& [jour, n] : minutes)
+        liste.push_back({jour, n});
     return liste;
 }
 
@@ -981,10 +1014,20 @@ bool Archive::bilans_nuits(qint64 appareil, Horodatage premier, Horodatage derni
                                           int(n.max_leq15->minute % 1440 / 60),
                                           int(n.max_leq15->minute % 60))
                         : 0;
-        lignes << QStringLiteral("(%1,%2,%3,%4,%5,%6)")
+        // Les minutes de la soirée (de midi à minuit) : le calendrier des jours s'en sert.
+        std::int64_t du_soir = 0;
+        Minute precedente = -1;
+        for (auto v = std::lower_bound(d.leq1.begin(), d.leq1.end(), n.midi,
+                                       [](const Valeur_Leq&x, Minute m) { return x.minute < m; });
+             v != d.leq1.end() && v->minute < n.midi + 720; ++v) {
+            du_soir += v->minute != precedente;
+            precedente = v->minute;
+        }
+        lignes << QStringLiteral("(%1,%2,%3,%4,%5,%6,%7)")
                       .arg(appareil)
                       .arg(numero_soir(soir))
                       .arg(n.minutes_mesurees)
+                      .arg(du_soir)
                       .arg(n.minutes_manquantes)
                       .arg(n.max_leq15 ? QString::number(std::lround(n.max_leq15->niveau * 10))
                                        : QStringLiteral("NULL"))
@@ -994,14 +1037,16 @@ bool Archive::bilans_nuits(qint64 appareil, Horodatage premier, Horodatage derni
                     {appareil, numero_soir(de), numero_soir(a)}))
         return false;
     for (qsizetype i = 0; i < lignes.size(); i += Lignes_Par_Paquet)
-        if (!r.executer(QStringLiteral("INSERT INTO nuits (appareil, soir, mesurees, manquantes, "
-                                       "max_leq15, quand_max) VALUES ") +
-                        lignes.mid(i, Lignes_Par_Paquet).join(u',')))
+        if (!r.executer(
+                QStringLiteral(
+                    "INSERT INTO nuits (appareil, soir, mesurees, mesurees_soir, manquantes, "
+                    "max_leq15, quand_max) VALUES ") +
+                lignes.mid(i, Lignes_Par_Paquet).join(u',')))
             return false;
     return true;
 }
 
-bool Archive::recalculer_nuits(const QString& numero_serie) {
+bool Archive::recalculer_bilans(const QString& numero_serie) {
     if (!ouvrir())
         return false;
     if (lecture_seule_)
@@ -1022,6 +1067,10 @@ bool Archive::recalculer_nuits(const QString& numero_serie) {
         return true;
     if (!db.transaction())
         return echec(QStringLiteral("Erreur de la base de l'archive.\n") + db.lastError().text());
+    if (!r.executer(recompter() + QStringLiteral(" WHERE id = ?"), {*id})) {
+        db.rollback();
+        return false;
+    }
     // Un mois à la fois : la mémoire reste celle d'un rapport d'un mois.
     for (QDate soir = soir_de(premier); soir.isValid() && soir <= soir_de(dernier);
          soir = soir.addDays(31))

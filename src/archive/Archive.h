@@ -137,9 +137,9 @@ public:
     // les jours sans téléchargement. Rangé par ordre d'attention.
     std::optional<std::vector<Ligne_Parc>> parc(const QDate& du, const QDate& au, double limite,
                                                 const QDate& aujourdhui);
-    // Refait le bilan de chaque nuit d'un appareil (après un remplissage fait hors du
-    // programme).
-    bool recalculer_nuits(const QString& numero_serie);
+    // Refait les comptes et le bilan de chaque nuit d'un appareil (après un remplissage fait
+    // hors du programme).
+    bool recalculer_bilans(const QString& numero_serie);
 
 private:
     struct Prive;
