@@ -1003,7 +1003,7 @@ bool Archive::bilans_nuits(qint64 appareil, Horodatage premier, Horodatage derni
             d.leq1.push_back({minute_horodatage(h), r.q.value(1).toInt()});
     }
     r.q.finish();
-    const Statistiques s = Calculer_Statistiques(d, 1000);
+    const Statistiques s = Calculer_Leq15(d, 1000);
     QStringList lignes;
     for (QDate soir = de; soir <= a; soir = soir.addDays(1)) {
         const Nuit n = Bilan_Nuit(d, s, soir);

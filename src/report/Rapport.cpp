@@ -105,7 +105,7 @@ Contenu_Rapport Rapport_A_Montrer(double limite) {
 
 void Changer_Limite(Contenu_Rapport& rapport, double limite) {
     rapport.stats = Calculer_Statistiques(rapport.donnees, limite);
-    rapport.stats_nuits = Calculer_Statistiques(rapport.donnees_nuits, limite);
+    rapport.stats_nuits = Calculer_Leq15(rapport.donnees_nuits, limite);
 }
 
 QString Titre_Rapport(const Contenu_Rapport& r) {

@@ -234,6 +234,47 @@ std::vector<Repetition> Repetitions(const std::vector<Valeur_Leq>& leq1) {
     return repetitions(minutes_mesurees(leq1));
 }
 
+namespace {
+// Le Leq 15 min glissant de chaque minute, son maximum et les dépassements de s.limite.
+void glisser_leq15(Statistiques& s, const std::vector<Minute_Mesuree>& m) {
+    // Quinze minutes qui se suivent, chacune avec une seule valeur : la fenêtre glisse d'une
+    // minute à la fois.
+    for (std::size_t i = 14; i < m.size(); ++i) {
+        if (m[i].minute - m[i - 14].minute != 14)
+            continue; // une minute manque
+        double somme = 0;
+        bool unique = true;
+        for (std::size_t k = i - 14; k <= i; ++k) {
+            somme += m[k].energie;
+            unique = unique && m[k].valeurs == 1;
+        }
+        if (!unique)
+            continue; // une minute a deux valeurs : on ne sait laquelle est de ce quart d'heure
+        const Leq15 l{m[i].minute, Arrondi_Dixieme(niveau_moyen(somme, 15))};
+        s.leq15.push_back(l);
+        if (!s.max_leq15 || l.niveau > s.max_leq15->niveau)
+            s.max_leq15 = l;
+        if (l.niveau <= s.limite)
+            continue;
+        ++s.minutes_au_dessus;
+        if (!s.depassements.empty() && s.depassements.back().fin == l.minute - 1) {
+            Depassement& p = s.depassements.back();
+            p.fin = l.minute;
+            p.maximum = std::max(p.maximum, l.niveau);
+        } else {
+            s.depassements.push_back({l.minute, l.minute, l.niveau});
+        }
+    }
+}
+} // namespace
+
+Statistiques Calculer_Leq15(const Donnees_Periode& d, double limite) {
+    Statistiques s;
+    s.limite = limite;
+    glisser_leq15(s, minutes_mesurees(d.leq1));
+    return s;
+}
+
 Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite) {
     Statistiques s;
     s.limite = limite;
@@ -263,35 +304,8 @@ Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite) {
     for (const Trou& t : s.trous)
         s.minutes_manquantes += t.minutes();
 
-    // Quinze minutes qui se suivent, chacune avec une seule valeur : la fenêtre glisse d'une
-    // minute à la fois.
     const std::vector<Minute_Mesuree> m = minutes_mesurees(d.leq1);
     s.repetitions = repetitions(m);
-    for (std::size_t i = 14; i < m.size(); ++i) {
-        if (m[i].minute - m[i - 14].minute != 14)
-            continue; // une minute manque
-        double somme = 0;
-        bool unique = true;
-        for (std::size_t k = i - 14; k <= i; ++k) {
-            somme += m[k].energie;
-            unique = unique && m[k].valeurs == 1;
-        }
-        if (!unique)
-            continue; // une minute a deux valeurs : on ne sait laquelle est de ce quart d'heure
-        const Leq15 l{m[i].minute, Arrondi_Dixieme(niveau_moyen(somme, 15))};
-        s.leq15.push_back(l);
-        if (!s.max_leq15 || l.niveau > s.max_leq15->niveau)
-            s.max_leq15 = l;
-        if (l.niveau <= limite)
-            continue;
-        ++s.minutes_au_dessus;
-        if (!s.depassements.empty() && s.depassements.back().fin == l.minute - 1) {
-            Depassement& p = s.depassements.back();
-            p.fin = l.minute;
-            p.maximum = std::max(p.maximum, l.niveau);
-        } else {
-            s.depassements.push_back({l.minute, l.minute, l.niveau});
-        }
-    }
+    glisser_leq15(s, m);
     return s;
 }

@@ -109,6 +109,8 @@ struct Statistiques {
 // « limite » : le Leq 15 min à ne pas dépasser ; une minute la dépasse quand son Leq 15 min,
 // arrondi au dixième comme on le lit, lui est supérieur.
 Statistiques Calculer_Statistiques(const Donnees_Periode& d, double limite);
+// Seulement le Leq 15 min glissant, son maximum et les dépassements (les nuits du rapport).
+Statistiques Calculer_Leq15(const Donnees_Periode& d, double limite);
 
 // Les minutes manquantes, de la première à la dernière minute enregistrée de chaque jour.
 std::vector<Trou> Trous(const std::vector<Valeur_Leq>& leq1, const std::vector<Minute>& coupures);
