@@ -10,10 +10,14 @@ CREATE ROLE lqm_releveur LOGIN PASSWORD 'releveur-a-changer';
 GRANT USAGE ON SCHEMA public TO lqm_releveur;
 GRANT SELECT ON version_schema TO lqm_releveur;
 GRANT SELECT, INSERT ON leq, evenements, parametres TO lqm_releveur;
--- Le bilan d'un téléchargement est écrit à la fin de sa fusion ; la ligne de l'appareil est
--- verrouillée pendant la fusion et porte le nom du lieu.
-GRANT SELECT, INSERT, UPDATE ON appareils, telechargements TO lqm_releveur;
--- Le bilan des nuits est refait pour les nuits qu'un téléchargement touche.
+-- Une fusion ajoute l'appareil et le téléchargement, puis n'en change que les comptes (et le
+-- nom du lieu) : ni le numéro de série, ni la date de relevé, ni les réglages reçus.
+GRANT SELECT, INSERT ON appareils, telechargements TO lqm_releveur;
+GRANT UPDATE (nom, premier, dernier, nb_leq, nb_evenements, nb_parametres) ON appareils
+    TO lqm_releveur;
+GRANT UPDATE (ajoutes, presents, conflits) ON telechargements TO lqm_releveur;
+-- Le bilan des nuits (un résumé que le programme recalcule à partir des mesures, pas une
+-- preuve) est refait pour les nuits qu'un téléchargement touche.
 GRANT SELECT, INSERT, DELETE ON nuits TO lqm_releveur;
 GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO lqm_releveur;
 

@@ -33,11 +33,6 @@ std::atomic<int> compteur_connexions{0};
 // (PostgreSQL n'a pas d'envoi groupé dans le pilote de Qt).
 constexpr int Lignes_Par_Paquet = 500;
 
-QString chemin_defaut() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/lqm-analyser/archive.sqlite");
-}
-
 Horodatage horodatage(int annee, int mois, int jour, int heure, int minute) {
     return ((((static_cast<Horodatage>(annee) * 100 + mois) * 100 + jour) * 100 + heure) * 100) +
            minute;
@@ -186,10 +181,15 @@ Archive::Archive(const QString& connexion) : connexion_(connexion) {
             options << QStringLiteral("connect_timeout=5");
         db.setConnectOptions(options.join(u';'));
     } else {
-        db.setDatabaseName(connexion.isEmpty() ? chemin_defaut() : connexion);
+        db.setDatabaseName(connexion.isEmpty() ? Chemin_Archive_Defaut() : connexion);
         // Un autre programme (lqm-outil lancé par le minuteur) peut écrire au même moment.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     }
+}
+
+QString Chemin_Archive_Defaut() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/lqm-analyser/archive.sqlite");
 }
 
 Forme_Connexion Forme_De(const QString& connexion) {
@@ -231,8 +231,17 @@ QString texte_lecture_seule() {
 }
 
 // Le soir de la nuit (de midi à midi) qui tient un horodatage.
+// Le jour d'un horodatage, ramené au dernier jour de son mois quand le calendrier le refuse
+// (31/02) : une borne de période reste une borne.
+QDate jour_borne(Horodatage h) {
+    const QDate mois(int(h / 100000000), int(h / 1000000 % 100), 1);
+    if (!mois.isValid())
+        return {};
+    return mois.addDays(std::min<qint64>(h / 10000 % 100, mois.daysInMonth()) - 1);
+}
+
 QDate soir_de(Horodatage h) {
-    const QDate jour = Date_Horodatage(h);
+    const QDate jour = jour_borne(h);
     return h % 10000 >= 1200 ? jour : jour.addDays(-1);
 }
 
@@ -741,8 +750,8 @@ std::vector<Appareil_Archive> Archive::appareils() {
         a.numero_serie = r.q.value(0).toString();
         a.nom = r.q.value(1).toString();
         if (!r.q.value(2).isNull()) {
-            a.premier_jour = Date_Horodatage(r.q.value(2).toLongLong());
-            a.dernier_jour = Date_Horodatage(r.q.value(3).toLongLong());
+            a.premier_jour = jour_borne(r.q.value(2).toLongLong());
+            a.dernier_jour = jour_borne(r.q.value(3).toLongLong());
         }
         a.nb_leq = r.q.value(4).toLongLong();
         a.nb_evenements = r.q.value(5).toLongLong();
@@ -1097,6 +1106,14 @@ bool Archive::nommer(const QString& numero_serie, const QString& nom) {
                       {nom.trimmed(), numero_serie});
 }
 
+namespace {
+// Une nuit finie (à midi le lendemain) avant le dernier relevé de l'appareil.
+bool relevee(const Ligne_Parc& l, const QDate& soir) {
+    return l.dernier_telechargement.isValid() &&
+           QDateTime(soir.addDays(1), QTime(12, 0)) <= l.dernier_telechargement;
+}
+} // namespace
+
 std::optional<std::vector<Ligne_Parc>> Archive::parc(const QDate& du, const QDate& au,
                                                      double limite, const QDate& aujourdhui) {
     if (!ouvrir())
@@ -1117,8 +1134,8 @@ std::optional<std::vector<Ligne_Parc>> Archive::parc(const QDate& du, const QDat
         lignes.push_back(l);
     }
     const int nuits = std::max<int>(0, static_cast<int>(du.daysTo(au)) + 1);
-    if (!r.executer(QStringLiteral("SELECT appareil, mesurees, manquantes, max_leq15, quand_max "
-                                   "FROM nuits WHERE soir BETWEEN ? AND ? AND mesurees > 0"),
+    if (!r.executer(QStringLiteral("SELECT appareil, mesurees, manquantes, max_leq15, quand_max, "
+                                   "soir FROM nuits WHERE soir BETWEEN ? AND ? AND mesurees > 0"),
                     {numero_soir(du), numero_soir(au)}))
         return std::nullopt;
     std::vector<int> enregistrees(lignes.size(), 0);
@@ -1127,8 +1144,11 @@ std::optional<std::vector<Ligne_Parc>> Archive::parc(const QDate& du, const QDat
         if (p == place.end())
             continue;
         Ligne_Parc& l = lignes[p->second];
-        ++enregistrees[p->second];
-        ++(r.q.value(2).toInt() > 0 ? l.nuits_incompletes : l.nuits_completes);
+        const qint64 soir = r.q.value(5).toLongLong();
+        if (relevee(l, QDate(int(soir / 10000), int(soir / 100 % 100), int(soir % 100)))) {
+            ++enregistrees[p->second];
+            ++(r.q.value(2).toInt() > 0 ? l.nuits_incompletes : l.nuits_completes);
+        }
         if (r.q.value(3).isNull())
             continue;
         const double max = r.q.value(3).toInt() / 10.0;
@@ -1141,7 +1161,9 @@ std::optional<std::vector<Ligne_Parc>> Archive::parc(const QDate& du, const QDat
     }
     for (std::size_t i = 0; i < lignes.size(); ++i) {
         Ligne_Parc& l = lignes[i];
-        l.nuits_manquantes = nuits - enregistrees[i];
+        for (QDate soir = du; soir <= au; soir = soir.addDays(1))
+            l.nuits_non_relevees += !relevee(l, soir);
+        l.nuits_manquantes = nuits - l.nuits_non_relevees - enregistrees[i];
         const bool silencieux = !l.dernier_telechargement.isValid() ||
                                 l.dernier_telechargement.date().daysTo(aujourdhui) >= Jours_Silence;
         l.etat = silencieux                                     ? Ligne_Parc::Etat::Silencieux

@@ -61,7 +61,10 @@ struct Jour_Archive {
 struct Ligne_Parc {
     QString numero_serie, nom;
     QDateTime dernier_telechargement; // invalide : jamais téléchargé
+    // Les nuits finies avant le dernier relevé ; les autres, pas encore relevées, ne sont ni
+    // complètes ni manquantes (un dépassement y reste un dépassement).
     int nuits_completes = 0, nuits_incompletes = 0, nuits_manquantes = 0;
+    int nuits_non_relevees = 0;
     int nuits_depassement = 0; // un Leq 15 min au-dessus de la limite
     std::optional<double> max_leq15;
     Horodatage quand_max = 0;
@@ -160,6 +163,8 @@ private:
 // « host=... dbname=... » de libpq, ou rien de connu (une faute de frappe : refusée).
 enum class Forme_Connexion { SQLite, Url, Cles, Inconnue };
 Forme_Connexion Forme_De(const QString& connexion);
+// Le fichier SQLite de l'utilisateur, l'archive d'une connexion vide.
+QString Chemin_Archive_Defaut();
 
 // Le numéro de série d'un bloc de configuration (éléments 2361 à 2368).
 QString Numero_Serie_Config(const Tableau<Nb_Elements_Config>& config);

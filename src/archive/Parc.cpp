@@ -27,6 +27,7 @@ QStringList En_Tetes_Parc() {
             QStringLiteral("Nuits complètes"),
             QStringLiteral("Incomplètes"),
             QStringLiteral("Manquantes"),
+            QStringLiteral("Non relevées"),
             QStringLiteral("Avec dépassement"),
             QStringLiteral("Leq 15 min maxi"),
             QStringLiteral("Le")};
@@ -42,6 +43,7 @@ QStringList Cellules_Parc(const Ligne_Parc& l, const QDate& aujourdhui) {
             QString::number(l.nuits_completes),
             QString::number(l.nuits_incompletes),
             QString::number(l.nuits_manquantes),
+            QString::number(l.nuits_non_relevees),
             QString::number(l.nuits_depassement),
             l.max_leq15 ? Nombre_Fr(*l.max_leq15, 1) + QStringLiteral(" dB") : QString(),
             l.max_leq15 ? Texte_Horodatage(l.quand_max) : QString()};
@@ -51,11 +53,11 @@ QByteArray Csv_Parc(const std::vector<Ligne_Parc>& lignes, const QDate& aujourdh
     std::vector<QStringList> cellules;
     for (const Ligne_Parc& l : lignes) {
         QStringList c = Cellules_Parc(l, aujourdhui);
-        c[8].remove(QStringLiteral(" dB")); // un nombre pour le tableur
+        c[9].remove(QStringLiteral(" dB")); // un nombre pour le tableur
         cellules.push_back(c);
     }
     QStringList en_tetes = En_Tetes_Parc();
-    en_tetes[8] += QStringLiteral(" (dB)");
+    en_tetes[9] += QStringLiteral(" (dB)");
     return Texte_Csv(en_tetes, cellules);
 }
 

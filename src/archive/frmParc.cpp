@@ -117,6 +117,7 @@ void frmParc::Form_Load() {
                                    l.nuits_completes,
                                    l.nuits_incompletes,
                                    l.nuits_manquantes,
+                                   l.nuits_non_relevees,
                                    l.nuits_depassement,
                                    l.max_leq15.value_or(-1),
                                    l.quand_max};

@@ -352,8 +352,10 @@ TEST_P(Archive_Base, VueDuParc) {
         {"Salle éteinte une nuit",
          releve(QStringLiteral("70410003"), debut, quatre_nuits,
                 [](const QDateTime& t) {
-                    return t >= QDateTime(QDate(2008, 3, 3), QTime(12, 0)) &&
-                                   t < QDateTime(QDate(2008, 3, 4), QTime(12, 0))
+                    // La nuit du 3 manque, celle du 1er perd une minute.
+                    return (t >= QDateTime(QDate(2008, 3, 3), QTime(12, 0)) &&
+                            t < QDateTime(QDate(2008, 3, 4), QTime(12, 0))) ||
+                                   t == QDateTime(QDate(2008, 3, 1), QTime(22, 0))
                                ? 0
                                : 60;
                 })},
@@ -373,7 +375,8 @@ TEST_P(Archive_Base, VueDuParc) {
     EXPECT_EQ(p[0].numero_serie, QStringLiteral("70410004"));
     EXPECT_EQ(p[0].etat, Etat::Silencieux);
     EXPECT_EQ(p[0].dernier_telechargement.date(), QDate(2008, 2, 15));
-    EXPECT_EQ(p[0].nuits_manquantes, 4);
+    EXPECT_EQ(p[0].nuits_non_relevees, 4); // pas encore relevées : pas « manquantes »
+    EXPECT_EQ(p[0].nuits_manquantes, 0);
     EXPECT_EQ(p[1].nom, QStringLiteral("Salle bruyante"));
     EXPECT_EQ(p[1].etat, Etat::Depassement);
     EXPECT_EQ(p[1].nuits_depassement, 1);
@@ -383,9 +386,15 @@ TEST_P(Archive_Base, VueDuParc) {
     EXPECT_EQ(p[1].quand_max, Horodatage_Jour(QDate(2008, 3, 2), 23, 14));
     EXPECT_EQ(p[2].etat, Etat::Trous);
     EXPECT_EQ(p[2].nuits_manquantes, 1);
-    // La nuit du 2 perd ses Leq 15 min du matin, la nuit du 4 ceux d'après midi : complètes
-    // quand même, chaque minute a sa valeur.
-    EXPECT_EQ(p[2].nuits_completes, 3);
+    // Les nuits du 2 et du 4 perdent des Leq 15 min autour du trou : complètes quand même,
+    // chaque minute a sa valeur ; celle du 1er, à qui une minute manque, ne l'est pas.
+    EXPECT_EQ(p[2].nuits_completes, 2);
+    EXPECT_EQ(p[2].nuits_incompletes, 1);
+    // Une vue qui va au-delà du dernier relevé : ces nuits ne sont pas encore relevées.
+    const auto plus_loin = a.parc(QDate(2008, 3, 1), QDate(2008, 3, 6), 102, QDate(2008, 3, 7));
+    ASSERT_TRUE(plus_loin);
+    EXPECT_EQ((*plus_loin)[3].nuits_non_relevees, 2);
+    EXPECT_EQ((*plus_loin)[3].etat, Etat::Normal);
     EXPECT_EQ(p[3].etat, Etat::Normal);
     EXPECT_EQ(p[3].nuits_completes, 4);
     EXPECT_EQ(p[3].nuits_incompletes + p[3].nuits_manquantes, 0);
@@ -464,8 +473,10 @@ TEST_P(Archive_Base, RolesReleveurEtLecteur) {
     EXPECT_TRUE(ajout.reussie()) << ajout.erreur.toStdString();
     EXPECT_GT(ajout.ajoutes, 0);
     EXPECT_TRUE(r.nommer(b.numero_serie, QStringLiteral("Salle")));
-    for (const char* interdit : {"DELETE FROM leq", "UPDATE leq SET niveau = 0",
-                                 "DELETE FROM evenements", "UPDATE parametres SET valeurs = ''"})
+    for (const char* interdit :
+         {"DELETE FROM leq", "UPDATE leq SET niveau = 0", "DELETE FROM evenements",
+          "UPDATE parametres SET valeurs = ''", "UPDATE appareils SET numero_serie = '1'",
+          "UPDATE telechargements SET recupere_le = '2030-01-01'"})
         EXPECT_TRUE(executer_en_tant_que(QStringLiteral("lqm_releveur"),
                                          QStringLiteral("releveur-a-changer"),
                                          QString::fromLatin1(interdit))
@@ -611,6 +622,11 @@ TEST_P(Archive_Base, ArchiveDeVersion1MiseAJourEnPlace) {
     EXPECT_EQ(std::tuple(avant[0].nb_leq, avant[0].nb_evenements, avant[0].nb_parametres,
                          avant[0].nb_telechargements),
               std::tuple(3, 2, 1, 1));
+    // Le bilan des nuits, fait à la mise à jour : le calendrier a son jour de deux minutes.
+    const auto jours = a.jours(numero);
+    ASSERT_EQ(jours.size(), 1u);
+    EXPECT_EQ(jours[0].jour, QDate(2008, 10, 20));
+    EXPECT_EQ(jours[0].minutes_leq1, 2);
     Contenu_Lqm lu;
     ASSERT_TRUE(a.charger(numero, QDate(2008, 10, 20), std::nullopt, lu));
     const std::vector<Ligne> attendu = {

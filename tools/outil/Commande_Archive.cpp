@@ -119,6 +119,12 @@ int Commande_Archive(const QStringList& arguments) {
         Sortie(Aide_Archive);
         return 0;
     }
+    if (parseur.isSet(nom) && !parseur.isSet(appareil))
+        return Usage(QStringLiteral("L'option --nom attend --appareil NUMERO."), Aide_Archive);
+    if (parseur.isSet(nom) &&
+        (parseur.isSet(du) || parseur.isSet(au) || parseur.isSet(sortie) || parseur.isSet(csv)))
+        return Usage(QStringLiteral("L'option --nom se donne seule avec --appareil."),
+                     Aide_Archive);
     Archive archive(connexion(parseur));
     if (const int c = Ouvrir_Archive(archive); c >= 0)
         return c;
@@ -150,8 +156,11 @@ int Commande_Archive(const QStringList& arguments) {
             Erreur(archive.erreur() + u'\n');
             return 1;
         }
-        Sortie(QStringLiteral("Appareil %1 : lieu « %2 ».\n")
-                   .arg(parseur.value(appareil), parseur.value(nom).trimmed()));
+        const QString lieu = parseur.value(nom).trimmed();
+        Sortie(lieu.isEmpty()
+                   ? QStringLiteral("Appareil %1 : nom du lieu ôté.\n").arg(parseur.value(appareil))
+                   : QStringLiteral("Appareil %1 : lieu « %2 ».\n")
+                         .arg(parseur.value(appareil), lieu));
         return 0;
     }
     QDate debut, fin;

@@ -9,6 +9,8 @@
 #include "report/Rapport.h"
 #include "shell/Ligne_Commande.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString Aide = QStringLiteral(
@@ -70,6 +72,13 @@ int Commande_Parc(const QStringList& arguments) {
                              .arg(option->names().first(), parseur.value(*option)),
                          Aide);
     }
+    if (aujourdhui < fin) {
+        Erreur(QStringLiteral("La période finit le %1, après le jour de la vue (%2) : ses nuits ne "
+                              "peuvent pas encore être relevées.\n")
+                   .arg(fin.toString(QStringLiteral("dd/MM/yyyy")),
+                        aujourdhui.toString(QStringLiteral("dd/MM/yyyy"))));
+        return 1;
+    }
     if (fin < debut) {
         Erreur(QStringLiteral("La fin de la période (%1) précède son début (%2).\n")
                    .arg(fin.toString(QStringLiteral("dd/MM/yyyy")),
@@ -87,7 +96,16 @@ int Commande_Parc(const QStringList& arguments) {
                     .arg(parseur.value(limite)),
                 Aide);
     }
-    Archive archive(parseur.isSet(base) ? parseur.value(base) : Lire_Reglages_Archive().connexion);
+    const QString connexion =
+        parseur.isSet(base) ? parseur.value(base) : Lire_Reglages_Archive().connexion;
+    // Une vue ne crée pas d'archive : un chemin mal tapé le dit au lieu d'en ouvrir une vide.
+    if (Forme_De(connexion) == Forme_Connexion::SQLite &&
+        !QFileInfo::exists(connexion.isEmpty() ? Chemin_Archive_Defaut() : connexion)) {
+        Erreur(QStringLiteral("L'archive « %1 » n'existe pas.\n")
+                   .arg(connexion.isEmpty() ? Chemin_Archive_Defaut() : connexion));
+        return 1;
+    }
+    Archive archive(connexion);
     const auto lignes = archive.parc(debut, fin, valeur_limite, aujourdhui);
     if (!lignes) {
         Erreur(archive.erreur() + u'\n');
