@@ -255,9 +255,45 @@ void ecrire_graines(const QString& dossier) {
     }
 }
 
+// Ce sur quoi la cible repose, vérifié une fois au départ : décoder et trier les premières
+// lignes seules donne le début des tables de l'image entière (Ranger_Image, comme le
+// téléchargement), dont la suite est à 255.
+void verifier_debut_d_image() {
+    auto M = std::make_unique<Declarations>();
+    for (std::uint32_t graine : {1u, 2u}) {
+        QByteArray image = Generer_Image({graine});
+        const std::array<int, 3> lignes{300, 200, 40};
+        std::array<Table, 3> tables = tables_vides();
+        const int debuts[] = {Debut_Leq, Debut_Evenements, Debut_Parametres};
+        const int fins[] = {Debut_Evenements, Debut_Parametres, Debut_Inutilise};
+        const Rappels_Decodage rd{[] {}, [] {}, [] { return false; }};
+        const Rappels_Classement rc{[] {}, [] {}, [] { return false; }};
+        for (std::size_t t = 0; t < 3; ++t) {
+            const int occupes = debuts[t] + lignes[t] * static_cast<int>(tables[t].colonnes);
+            const auto* o = reinterpret_cast<const std::uint8_t*>(image.constData());
+            tables[t].octets.assign(o + debuts[t], o + occupes);
+            image.replace(occupes, fins[t] - occupes, QByteArray(fins[t] - occupes, '\xFF'));
+            exiger(decoder(tables[t], rd));
+            classer(tables[t], rc);
+        }
+        Ranger_Image(image, *M);
+        const std::int16_t* entieres[] = {M->Tab_Leq.ligne(1), M->Tab_Evenements.ligne(1),
+                                          M->Tab_Parametres.ligne(1)};
+        const std::size_t tailles[] = {Nb_Lignes_Leq, Nb_Lignes_Evenements, Nb_Lignes_Parametres};
+        for (std::size_t t = 0; t < 3; ++t) {
+            const auto& r = tables[t].rangee;
+            exiger(std::equal(r.begin(), r.end(), entieres[t]));
+            exiger(std::all_of(entieres[t] + r.size(),
+                               entieres[t] + tailles[t] * tables[t].colonnes,
+                               [](std::int16_t v) { return v == 255; }));
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    verifier_debut_d_image();
     const char* option = "--graines=";
     for (int i = 1; i < *argc; ++i)
         if (std::strncmp((*argv)[i], option, std::strlen(option)) == 0)
