@@ -25,6 +25,7 @@
 //
 // Graines : « fuzz_archive --graines=DOSSIER DOSSIER ... » écrit d'abord dans DOSSIER des
 // contenus tirés d'un téléchargement du générateur.
+#include "Outils_Fuzz.h"
 #include "archive/Archive.h"
 #include "download/Decodage.h"
 #include "download/Generateur.h"
@@ -46,11 +47,6 @@
 #include <vector>
 
 namespace {
-
-void exiger(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 enum Sorte : std::uint8_t { Leq, Evenement, Parametres, Config, Date, Destination, Nb_Sortes };
 constexpr std::int16_t Speciales[] = {255, -1, 256, 1000, 32767, -32768};
@@ -340,12 +336,6 @@ void verifier_relecture(Archive& archive, const QString& numero, const Modele& m
 
 // --- Graines ---
 
-void ecrire(const QString& dossier, const std::string& nom, const QByteArray& entree) {
-    QFile f(QDir(dossier).filePath(QString::fromStdString(nom)));
-    if (!f.open(QIODevice::WriteOnly) || f.write(entree) != entree.size())
-        std::fprintf(stderr, "Impossible d'écrire la graine %s\n", nom.c_str());
-}
-
 void cellule(QByteArray& e, std::int16_t v) {
     if (v >= 0 && v < Echappement) {
         e.append(static_cast<char>(v));
@@ -385,35 +375,34 @@ QByteArray entree_de(const Declarations& M, int lignes) {
 }
 
 void ecrire_graines(const QString& dossier) {
-    QDir().mkpath(dossier);
     auto M = std::make_unique<Declarations>();
     Ranger_Image(Generer_Image({3}), *M);
-    ecrire(dossier, "debut_20", entree_de(*M, 20));
+    Ecrire_Graine(dossier, "debut_20", entree_de(*M, 20));
     // Un instant répété (horloge reculée) : deux fois 60 dB, une fois 61 dB.
     QByteArray repetees = entree_de(*M, 2);
     for (const char niveau : {60, 60, 61})
         repetees.append(QByteArray("\x00\x1e\x02\x1a\x01\x0a\x08", 7) + niveau + '\0');
-    ecrire(dossier, "repetees", repetees);
+    Ecrire_Graine(dossier, "repetees", repetees);
     // A et B en désaccord sur un niveau : un conflit.
     QByteArray conflit = entree_de(*M, 5);
     conflit.append("\x05\x00\x00\x0c\x00\x0c\x01\x03\x08\x32\x00", 11); // A : 50 dB
     conflit.append("\x05\x01\x00\x0c\x00\x0c\x01\x03\x08\x33\x00", 11); // B : 51 dB
-    ecrire(dossier, "conflit", conflit);
+    Ecrire_Graine(dossier, "conflit", conflit);
     // Le 31 février et une année 98 ; une date de téléchargement illisible.
     QByteArray dates = entree_de(*M, 2);
     dates.append("\x00\x05\x0a\x1f\x01\x02\x62\x50\x00", 9);
     dates.append("\x04\x05"
                  "31/02",
                  7);
-    ecrire(dossier, "dates_impossibles", dates);
+    Ecrire_Graine(dossier, "dates_impossibles", dates);
     // 220 et 253 : 25 520 dB, des octets abîmés que l'appareil peut envoyer.
     QByteArray haut = entree_de(*M, 2);
     haut.append("\x00\x0a\x0c\x0c\x01\x03\x08\xdc\xf8\xfd\x00", 11);
-    ecrire(dossier, "niveau_25520", haut);
+    Ecrire_Graine(dossier, "niveau_25520", haut);
     // Niveaux et événements hors de ce qu'un octet donne : fusion refusée.
     QByteArray hors = entree_de(*M, 2);
     hors.append("\x00\x05\x0a\x0c\x01\x03\x08\xf8\x10\x27\xfa", 11);
-    ecrire(dossier, "hors_octet", hors);
+    Ecrire_Graine(dossier, "hors_octet", hors);
 }
 
 void executer(Contenus& c) {
@@ -463,10 +452,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // Les pilotes de Qt SQL se cherchent par l'application.
     static QCoreApplication application(*argc, *argv);
     verifier_tables_pleines();
-    const char* option = "--graines=";
-    for (int i = 1; i < *argc; ++i)
-        if (std::strncmp((*argv)[i], option, std::strlen(option)) == 0)
-            ecrire_graines(QString::fromLocal8Bit((*argv)[i] + std::strlen(option)));
+    Option_Graines(*argc, *argv, ecrire_graines);
     return 0;
 }
 

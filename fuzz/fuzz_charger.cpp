@@ -1,5 +1,6 @@
 // Cible libFuzzer : le lecteur de fichiers .lqm ne doit jamais planter, quoi qu'on lui donne ;
 // un fichier qu'il accepte, sans valeur négative, s'écrit et se relit avec les mêmes tables.
+#include "Outils_Fuzz.h"
 #include "store/Fichier_Lqm.h"
 
 #include <algorithm>
@@ -8,11 +9,6 @@
 #include <memory>
 
 namespace {
-void exiger(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-
 // Le format écrit le signe moins à la place de l'espace qui sépare les valeurs : une valeur
 // négative ne se relit pas (aucun appareil n'en donne ; seul un fichier retouché en a).
 template <class Table> bool sans_negatif(const Table& t) {

@@ -18,6 +18,7 @@
 // Graines : « fuzz_decodage --graines=DOSSIER DOSSIER ... » écrit d'abord dans DOSSIER des
 // images entières du générateur, leurs débuts et quelques variantes abîmées (libFuzzer ignore
 // les options en « -- »).
+#include "Outils_Fuzz.h"
 #include "download/Classement.h"
 #include "download/Decodage.h"
 #include "download/Generateur.h"
@@ -52,11 +53,6 @@ bool dans_dcb(int v) {
 }
 bool dans_brut(int v) {
     return v >= 0 && v <= 255;
-}
-
-void exiger(bool condition) {
-    if (!condition)
-        __builtin_trap();
 }
 
 // Date et heure d'une ligne, de la plus forte à la plus faible : année, mois, jour, heure, minute.
@@ -186,12 +182,6 @@ std::array<Table, 3> tables_vides() {
 
 // --- Graines ---
 
-void ecrire(const QString& dossier, const std::string& nom, const QByteArray& entree) {
-    QFile f(QDir(dossier).filePath(QString::fromStdString(nom)));
-    if (!f.open(QIODevice::WriteOnly) || f.write(entree) != entree.size())
-        std::fprintf(stderr, "Impossible d'écrire la graine %s\n", nom.c_str());
-}
-
 // Une image mise sous forme d'entrée : les premières lignes de chaque table (autant que
 // « lignes » en donne pour chacune), en alternant les tables, puis son bloc de configuration :
 // entier, ou seulement ses morceaux lus par le programme (premiers éléments, passage du brut
@@ -225,33 +215,32 @@ QByteArray entree_de(const QByteArray& image, std::array<int, 3> lignes, bool co
 }
 
 void ecrire_graines(const QString& dossier) {
-    QDir().mkpath(dossier);
     // Images entières (environ 145 ko chacune) : -max_len les réduit à leurs premières lignes.
     for (std::uint32_t graine : {1u, 2u, 3u})
-        ecrire(dossier, "entiere_" + std::to_string(graine),
-               entree_de(Generer_Image({graine}),
-                         {Nb_Lignes_Leq, Nb_Lignes_Evenements, Nb_Lignes_Parametres}, true));
+        Ecrire_Graine(dossier, "entiere_" + std::to_string(graine),
+                      entree_de(Generer_Image({graine}),
+                                {Nb_Lignes_Leq, Nb_Lignes_Evenements, Nb_Lignes_Parametres}, true));
     const QByteArray image = Generer_Image({7});
-    ecrire(dossier, "debut_40", entree_de(image, {40, 40, 8}, false));
+    Ecrire_Graine(dossier, "debut_40", entree_de(image, {40, 40, 8}, false));
     // Assez de lignes d'une table pour une progression (toutes les 512 ou 85 lignes).
-    ecrire(dossier, "progression_leq", entree_de(image, {513, 0, 0}, false));
-    ecrire(dossier, "progression_evenements", entree_de(image, {0, 513, 0}, false));
-    ecrire(dossier, "progression_parametres", entree_de(image, {0, 0, 86}, false));
+    Ecrire_Graine(dossier, "progression_leq", entree_de(image, {513, 0, 0}, false));
+    Ecrire_Graine(dossier, "progression_evenements", entree_de(image, {0, 513, 0}, false));
+    Ecrire_Graine(dossier, "progression_parametres", entree_de(image, {0, 0, 86}, false));
     // Octets brouillés, dont les valeurs que la DCB n'attend pas.
     QByteArray brouillee = image;
     for (int i = 0; i < brouillee.size(); i += 7)
         brouillee[i] = static_cast<char>(0x9A + (i / 7) % 102);
-    ecrire(dossier, "brouillee", entree_de(brouillee, {40, 40, 8}, false));
+    Ecrire_Graine(dossier, "brouillee", entree_de(brouillee, {40, 40, 8}, false));
     // Décalée d'un octet : chaque ligne à cheval sur deux enregistrements.
-    ecrire(dossier, "decalee", entree_de(image.mid(1) + '\xFF', {40, 40, 8}, false));
-    ecrire(dossier, "zeros", entree_de(QByteArray(Taille_Image, '\0'), {30, 30, 4}, false));
+    Ecrire_Graine(dossier, "decalee", entree_de(image.mid(1) + '\xFF', {40, 40, 8}, false));
+    Ecrire_Graine(dossier, "zeros", entree_de(QByteArray(Taille_Image, '\0'), {30, 30, 4}, false));
     // Arrêts au milieu du décodage, puis au milieu du tri.
     for (int appels : {100, 900}) {
         QByteArray arret = entree_de(image, {30, 30, 4}, false);
         arret.prepend(QByteArray::fromRawData("\x04\x00\x00", 3));
         arret[1] = static_cast<char>(appels & 0xFF);
         arret[2] = static_cast<char>(appels >> 8);
-        ecrire(dossier, "arret_" + std::to_string(appels), arret);
+        Ecrire_Graine(dossier, "arret_" + std::to_string(appels), arret);
     }
 }
 
@@ -294,10 +283,7 @@ void verifier_debut_d_image() {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     verifier_debut_d_image();
-    const char* option = "--graines=";
-    for (int i = 1; i < *argc; ++i)
-        if (std::strncmp((*argv)[i], option, std::strlen(option)) == 0)
-            ecrire_graines(QString::fromLocal8Bit((*argv)[i] + std::strlen(option)));
+    Option_Graines(*argc, *argv, ecrire_graines);
     return 0;
 }
 
