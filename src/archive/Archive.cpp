@@ -89,6 +89,22 @@ void poser_evenement(std::int16_t* l, Horodatage h, int code, int colonne4) {
     l[7] = static_cast<std::int16_t>(code % 256);
 }
 
+// Une valeur Leq ou un événement valide dont la sorte (colonne 4) ou la colonne 7 ou 8 n'est
+// pas un octet : aucun appareil ne l'a écrit (fichier abîmé), et l'archive, qui garde la
+// sorte, le niveau en dB et le code (colonne 7 × 256 + colonne 8), le rendrait autre. Vide si
+// la ligne va.
+QString hors_octet(const std::int16_t* l, const QString& quoi) {
+    for (const int colonne : {4, 7, 8})
+        if (l[colonne - 1] < 0 || l[colonne - 1] > 255)
+            return QStringLiteral("Données impossibles pour un LQM 70-4 : %1 du %2 porte %3 en "
+                                  "colonne %4, alors que l'appareil n'écrit que des octets (0 à "
+                                  "255). Le fichier est sans doute abîmé.")
+                .arg(quoi, Texte_Horodatage(Horodatage_Ligne(l)))
+                .arg(l[colonne - 1])
+                .arg(colonne);
+    return {};
+}
+
 } // namespace
 
 Horodatage Horodatage_Ligne(const std::int16_t* l) {
@@ -640,6 +656,8 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
         const std::int16_t* l = contenu.Tab_Leq.ligne(i);
         if (!Ligne_Mesure_Valide(l))
             continue;
+        if (const QString e = hors_octet(l, QStringLiteral("la valeur Leq")); !e.isEmpty())
+            return echouer(e);
         const Horodatage h = Horodatage_Ligne(l);
         const int niveau = Niveau_dB(l);
         recus.push_back({h * 1000 + l[3], h, QString::number(niveau),
@@ -660,6 +678,8 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
         const std::int16_t* l = contenu.Tab_Evenements.ligne(i);
         if (!Ligne_Mesure_Valide(l))
             continue;
+        if (const QString e = hors_octet(l, QStringLiteral("l'événement")); !e.isEmpty())
+            return echouer(e);
         const Horodatage h = Horodatage_Ligne(l);
         const int code = code_evenement(l);
         // Un événement n'a pas de valeur propre : revu, il est simplement présent.
@@ -857,8 +877,11 @@ std::optional<Couverture> Archive::charger(const QString& numero_serie, const QD
         std::int16_t* l = contenu.Tab_Leq.ligne(++c.nb_leq);
         const int niveau = r.q.value(2).toInt();
         poser_horodatage(l, h, r.q.value(1).toInt());
-        l[6] = static_cast<std::int16_t>(niveau % 100);
-        l[7] = static_cast<std::int16_t>(niveau / 100);
+        // 255 centaines marquerait une ligne vide : de 25 500 à 25 599 dB (octets abîmés, mais
+        // une ligne valide), 254 centaines et le reste au-delà de 99.
+        const int centaines = niveau / 100 == 255 ? 254 : niveau / 100;
+        l[6] = static_cast<std::int16_t>(niveau - 100 * centaines);
+        l[7] = static_cast<std::int16_t>(centaines);
         if (c.nb_leq == 1)
             c.premier = h;
         c.dernier = h;

@@ -13,45 +13,51 @@ std::uint8_t En_BCD(int valeur) {
     return static_cast<std::uint8_t>((valeur / 10) * 16 + valeur % 10);
 }
 
-namespace {
-// Une table d'enregistrements : colonnes 7 et 8 brutes ou non, arrêt à la cellule ou non.
-template <class Table>
-bool decoder_table(const std::uint8_t* source, Table& table, int pas_progression, bool brut_7_8,
-                   bool arret_par_cellule, const Rappels_Decodage& r) {
-    constexpr int colonnes = static_cast<int>(Table::colonnes);
-    for (int i = 1; i <= static_cast<int>(Table::lignes); ++i) {
+bool Decoder_Table(const std::uint8_t* source, std::int16_t* lignes, std::size_t nb_lignes,
+                   std::size_t colonnes, const Format_Table& f, const Rappels_Decodage& r) {
+    for (std::size_t i = 1; i <= nb_lignes; ++i) {
         r.evenements();
-        if (i % pas_progression == 0)
+        if (i % static_cast<std::size_t>(f.pas_progression) == 0)
             r.progression();
         const std::uint8_t* octets = source + (i - 1) * colonnes;
-        for (int j = 1; j <= colonnes; ++j) {
+        std::int16_t* ligne = lignes + (i - 1) * colonnes;
+        for (std::size_t j = 1; j <= colonnes; ++j) {
             const std::uint8_t b = octets[j - 1];
-            table(i, j) = (brut_7_8 && (j == 7 || j == 8)) ? std::int16_t{b} : BCD(b);
-            if (arret_par_cellule && r.abandon())
+            ligne[j - 1] = (f.brut_7_8 && (j == 7 || j == 8)) ? std::int16_t{b} : BCD(b);
+            if (f.arret_par_cellule && r.abandon())
                 return false;
         }
     }
     return !r.abandon();
 }
-} // namespace
 
-bool Decoder_Image(const std::uint8_t* image, Declarations& M, const Rappels_Decodage& r) {
-    if (!decoder_table(image + Debut_Leq, M.Tab_Leq, 512, false, true, r))
-        return false;
-    if (!decoder_table(image + Debut_Evenements, M.Tab_Evenements, 512, true, true, r))
-        return false;
-    if (!decoder_table(image + Debut_Parametres, M.Tab_Parametres, 85, true, false, r))
-        return false;
+bool Decoder_Config(const std::uint8_t* bloc, Tableau<Nb_Elements_Config>& config,
+                    const Rappels_Decodage& r) {
     for (int n = 1; n <= Nb_Elements_Config; ++n) {
         r.evenements();
         if (n % 512 == 0)
             r.progression();
-        const std::uint8_t b = image[Debut_Config + n - 1];
-        M.Tab_Config(n) = n <= Dernier_Element_Config_Brut ? std::int16_t{b} : BCD(b);
+        const std::uint8_t b = bloc[n - 1];
+        config(n) = n <= Dernier_Element_Config_Brut ? std::int16_t{b} : BCD(b);
         if (r.abandon())
             return false;
     }
     return true;
+}
+
+namespace {
+template <class Table>
+bool decoder_table(const std::uint8_t* source, Table& table, const Format_Table& format,
+                   const Rappels_Decodage& r) {
+    return Decoder_Table(source, table.ligne(1), Table::lignes, Table::colonnes, format, r);
+}
+} // namespace
+
+bool Decoder_Image(const std::uint8_t* image, Declarations& M, const Rappels_Decodage& r) {
+    return decoder_table(image + Debut_Leq, M.Tab_Leq, Format_Leq, r) &&
+           decoder_table(image + Debut_Evenements, M.Tab_Evenements, Format_Evenements, r) &&
+           decoder_table(image + Debut_Parametres, M.Tab_Parametres, Format_Parametres, r) &&
+           Decoder_Config(image + Debut_Config, M.Tab_Config, r);
 }
 
 void Decoder_Image(const QByteArray& image, Declarations& M) {

@@ -3,6 +3,7 @@
 #include "store/Declarations.h"
 
 #include <QByteArray>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 
@@ -40,7 +41,30 @@ struct Rappels_Decodage {
 // Tab_Parametres seulement à la fin de la table. Rend faux si le décodage a été arrêté.
 bool Decoder_Image(const std::uint8_t* image, Declarations& M, const Rappels_Decodage& rappels);
 
-// Les mêmes, sans fenêtre ni arrêt possible (outils, tests, mesures).
+// Comment se décode une table d'enregistrements : colonnes 7 et 8 gardées brutes ou non,
+// progression toutes les « pas_progression » lignes, arrêt à la cellule près ou seulement
+// en fin de table.
+struct Format_Table {
+    int pas_progression;
+    bool brut_7_8;
+    bool arret_par_cellule;
+};
+inline constexpr Format_Table Format_Leq{512, false, true};
+inline constexpr Format_Table Format_Evenements{512, true, true};
+inline constexpr Format_Table Format_Parametres{85, true, false};
+
+// Une table, sur un nombre de lignes quelconque : « nb_lignes » enregistrements de
+// « colonnes » octets lus à partir de « source », écrits dans « lignes » (la ligne 1 puis
+// les suivantes). Les lignes se décodent l'une sans l'autre : les premières lignes d'une
+// région de l'image donnent les premières lignes de sa table (la cible de fuzzing s'en sert).
+bool Decoder_Table(const std::uint8_t* source, std::int16_t* lignes, std::size_t nb_lignes,
+                   std::size_t colonnes, const Format_Table& format,
+                   const Rappels_Decodage& rappels);
+// Le bloc de configuration (Nb_Elements_Config octets).
+bool Decoder_Config(const std::uint8_t* bloc, Tableau<Nb_Elements_Config>& config,
+                    const Rappels_Decodage& rappels);
+
+// L'image entière, sans fenêtre ni arrêt possible (outils, tests, mesures).
 void Decoder_Image(const QByteArray& image, Declarations& M);
 // Décode puis trie les trois tables, comme le téléchargement après le dernier octet.
 void Ranger_Image(const QByteArray& image, Declarations& M);

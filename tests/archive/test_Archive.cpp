@@ -195,6 +195,43 @@ TEST_P(Archive_Base, UnNiveauDifferentGardeLePremierEtSeCompte) {
     EXPECT_TRUE(vu);
 }
 
+// Des octets abîmés : 220 et 253 (un niveau de 25 520 dB, que l'appareil peut envoyer) se
+// relisent valides, au même niveau ; une valeur qu'aucun octet ne donne (un fichier retouché)
+// est refusée, car l'archive la rendrait autre (1 et -1 donnent le code 255, une ligne vide).
+TEST_P(Archive_Base, OctetsAbimesRelusOuRefuses) {
+    auto contenu = Telechargement_Genere(QDate(2008, 3, 12));
+    int i = 1;
+    while (!Ligne_Mesure_Valide(contenu->Tab_Leq.ligne(i)))
+        ++i;
+    contenu->Tab_Leq(i, 7) = 220;
+    contenu->Tab_Leq(i, 8) = 253;
+    const std::int16_t* ligne = contenu->Tab_Leq.ligne(i);
+    Archive a(connexion);
+    const Bilan_Fusion b = a.fusionner(*contenu, QStringLiteral("a"));
+    ASSERT_TRUE(b.reussie()) << b.erreur.toStdString();
+    Contenu_Lqm lu;
+    const QDate jour = Date_Horodatage(Horodatage_Ligne(ligne));
+    ASSERT_TRUE(a.charger(b.numero_serie, jour, jour, lu));
+    int vus = 0;
+    for (int k = 1; k <= Nb_Lignes_Leq; ++k) {
+        const std::int16_t* l = lu.Tab_Leq.ligne(k);
+        vus += Ligne_Mesure_Valide(l) && Niveau_dB(l) == 25520 && std::equal(l, l + 4, ligne);
+    }
+    EXPECT_EQ(vus, 1);
+
+    auto retouche = Telechargement_Genere(QDate(2008, 3, 13));
+    int e = 1;
+    while (!Ligne_Mesure_Valide(retouche->Tab_Evenements.ligne(e)))
+        ++e;
+    retouche->Tab_Evenements(e, 7) = 1;
+    retouche->Tab_Evenements(e, 8) = -1;
+    const Bilan_Fusion refus = a.fusionner(*retouche, QStringLiteral("b"));
+    EXPECT_FALSE(refus.reussie());
+    EXPECT_TRUE(refus.erreur.contains(QStringLiteral("porte -1 en colonne 8")))
+        << refus.erreur.toStdString();
+    EXPECT_EQ(a.appareils().front().nb_telechargements, 1);
+}
+
 TEST_P(Archive_Base, FusionInterrompueLaisseLArchiveIntacte) {
     const auto ancien = Telechargement_Genere(QDate(2008, 3, 12));
     const auto recent = Telechargement_Genere(QDate(2008, 3, 15));
