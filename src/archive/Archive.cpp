@@ -20,6 +20,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <tuple>
@@ -1046,6 +1047,12 @@ bool Archive::bilans_nuits(qint64 appareil, Horodatage premier, Horodatage derni
                                           int(n.max_leq15->minute % 1440 / 60),
                                           int(n.max_leq15->minute % 60))
                         : 0;
+        // En dixièmes de dB. Des octets abîmés (25 520 dB) font déborder l'énergie : pas de
+        // maximum plutôt qu'un nombre faux.
+        std::optional<qint64> maximum;
+        if (n.max_leq15 && std::isfinite(n.max_leq15->niveau) &&
+            std::abs(n.max_leq15->niveau) < 1e8)
+            maximum = std::llround(n.max_leq15->niveau * 10);
         // Les minutes de la soirée (de midi à minuit) : le calendrier des jours s'en sert.
         std::int64_t du_soir = 0;
         Minute precedente = -1;
@@ -1061,9 +1068,8 @@ bool Archive::bilans_nuits(qint64 appareil, Horodatage premier, Horodatage derni
                       .arg(n.minutes_mesurees)
                       .arg(du_soir)
                       .arg(n.minutes_manquantes)
-                      .arg(n.max_leq15 ? QString::number(std::lround(n.max_leq15->niveau * 10))
-                                       : QStringLiteral("NULL"))
-                      .arg(n.max_leq15 ? QString::number(quand) : QStringLiteral("NULL"));
+                      .arg(maximum ? QString::number(*maximum) : QStringLiteral("NULL"))
+                      .arg(maximum ? QString::number(quand) : QStringLiteral("NULL"));
     }
     if (!r.executer(QStringLiteral("DELETE FROM nuits WHERE appareil = ? AND soir BETWEEN ? AND ?"),
                     {appareil, numero_soir(de), numero_soir(a)}))
