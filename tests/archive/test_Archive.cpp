@@ -414,6 +414,12 @@ TEST_P(Archive_Base, VueDuParc) {
     EXPECT_EQ(p[0].dernier_telechargement.date(), QDate(2008, 2, 15));
     EXPECT_EQ(p[0].nuits_non_relevees, 4); // pas encore relevées : pas « manquantes »
     EXPECT_EQ(p[0].nuits_manquantes, 0);
+    // Relevé le 15 février : silencieux dès le 29 (14 jours), pas le 28.
+    for (auto [jour, silencieux] : {std::pair{29, true}, std::pair{28, false}}) {
+        const auto v = a.parc(QDate(2008, 2, 11), QDate(2008, 2, 13), 102, QDate(2008, 2, jour));
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->front().numero_serie == QStringLiteral("70410004"), silencieux) << jour;
+    }
     EXPECT_EQ(p[1].nom, QStringLiteral("Salle bruyante"));
     EXPECT_EQ(p[1].etat, Etat::Depassement);
     EXPECT_EQ(p[1].nuits_depassement, 1);
