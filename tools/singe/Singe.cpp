@@ -144,8 +144,8 @@ std::optional<QString> Plateforme_Singe::Dialogue_Ouvrir(const QString&, const Q
 }
 std::optional<QString> Plateforme_Singe::Dialogue_Enregistrer(const QString&,
                                                               const QString& filtre) {
-    Q_UNUSED(filtre);
-    return singe_.Repondre_Enregistrer();
+    const qsizetype motif = filtre.lastIndexOf(QStringLiteral("*."));
+    return singe_.Repondre_Enregistrer(motif < 0 ? QString() : filtre.mid(motif + 1));
 }
 std::unique_ptr<Imprimante> Plateforme_Singe::Choisir_Imprimante(const QString& document,
                                                                  bool paysage) {
@@ -460,8 +460,6 @@ void Singe::geste() {
         if ((++pas_modal_ > 12 || chance(300)) && geste_modal(modal))
             return;
     }
-    // Surtout les contrôles de la fenêtre ouverte, pour que la course aille loin (données
-    // chargées, vues, zoom, impression) ; le reste assez souvent pour tout mélanger.
     // Pendant un travail long, le plus souvent on attend : un téléchargement doit pouvoir
     // aboutir, pas seulement être interrompu.
     if (!Travail_Long::En_Cours())
@@ -478,6 +476,8 @@ void Singe::geste() {
     }
     if (Travail_Long::En_Cours() && !modal && (laisser_finir_ || chance(950)))
         return;
+    // Surtout les contrôles de la fenêtre ouverte, pour que la course aille loin (données
+    // chargées, vues, zoom, impression) ; le reste assez souvent pour tout mélanger.
     const int t = static_cast<int>(hasard(2500));
     if (t < 1 && !modal)
         quitter();
@@ -772,7 +772,7 @@ std::optional<QString> Singe::Repondre_Ouvrir() {
     return f;
 }
 
-std::optional<QString> Singe::Repondre_Enregistrer() {
+std::optional<QString> Singe::Repondre_Enregistrer(const QString& extension) {
     const int t = static_cast<int>(hasard(100));
     QString reponse;
     if (t < 25) {
@@ -782,14 +782,16 @@ std::optional<QString> Singe::Repondre_Enregistrer() {
     if (t < 35)
         reponse = QString();
     else if (t < 50)
-        reponse = QDir(dossier_).filePath(QStringLiteral("absent/sauvegarde.lqm"));
+        reponse = QDir(dossier_).filePath(QStringLiteral("absent/sauvegarde") + extension);
     else {
-        // Quelques noms seulement, réécrits : le disque ne se remplit pas.
+        // Quelques noms seulement, réécrits : le disque ne se remplit pas. Parfois sans
+        // l'extension, que le programme ajoute.
         reponse = QDir(dossier_).filePath(QStringLiteral("sauvegardes/s%1%2")
                                               .arg(++sauvegardes_ % 4)
-                                              .arg(t < 60 ? QString() : QStringLiteral(".lqm")));
+                                              .arg(t < 60 ? QString() : extension));
+        // Une sauvegarde réussie se relit : elle doit rendre les mêmes données.
         const QString lqm = reponse.endsWith(QStringLiteral(".lqm")) ? reponse : reponse + ".lqm";
-        if (!fichiers_.contains(lqm))
+        if (extension == QStringLiteral(".lqm") && !fichiers_.contains(lqm))
             fichiers_ << lqm;
     }
     Noter(QStringLiteral("dialogue d'enregistrement : « ") +

@@ -68,7 +68,8 @@ public:
 
     // Réponses aux dialogues de la plateforme.
     std::optional<QString> Repondre_Ouvrir();
-    std::optional<QString> Repondre_Enregistrer();
+    // « extension » : celle du filtre du dialogue (.lqm, .csv, .pdf).
+    std::optional<QString> Repondre_Enregistrer(const QString& extension);
     std::unique_ptr<Imprimante> Repondre_Imprimante(const QString& document, bool paysage);
     void Noter(const QString& quoi);
 
