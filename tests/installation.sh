@@ -18,6 +18,8 @@ for f in share/applications/lqm-analyser.desktop share/mime/packages/lqm-analyse
          share/metainfo/fr.tarvo.lqm_analyser.metainfo.xml; do
     [ -f "$prefixe/usr/$f" ] || { echo "absent : $f"; exit 1; }
 done
+# Le singe est un outil de test : ni installé ni empaqueté.
+[ ! -e "$prefixe/usr/bin/lqm-singe" ] || { echo "lqm-singe installé"; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefixe/usr/share/applications/lqm-analyser.desktop" | { ! grep -q "error"; }
 fi
@@ -67,6 +69,7 @@ for f in ./usr/bin/lqm-analyser ./usr/share/lqm-analyser/Images/Print.bmp \
          ./usr/share/icons/hicolor/256x256/apps/lqm-analyser.png; do
     grep -q " $f\$" <<<"$contenu" || { echo "absent du paquet : $f"; exit 1; }
 done
+! grep -q lqm-singe <<<"$contenu" || { echo "lqm-singe dans le paquet"; exit 1; }
 dependances=$(dpkg-deb -f "$paquet" Depends)
 echo "Dépendances : $dependances"
 grep -q libqt6widgets6 <<<"$dependances"

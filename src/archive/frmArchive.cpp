@@ -51,9 +51,7 @@ frmArchive::frmArchive() : Fenetre_Base(Id_Fenetre::frmArchive) {
     Placer_Twips(Combo_Appareil, 1140, 540, 7740, 375);
 
     Calendrier = Creer<QCalendarWidget>(this, "Calendrier");
-    const QLocale francais(QLocale::French, QLocale::France);
-    Calendrier->setLocale(francais);
-    Calendrier->setFirstDayOfWeek(Qt::Monday);
+    Preparer_Calendrier(Calendrier);
     Calendrier->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Placer_Twips(Calendrier, 120, 1080, 5100, 3600);
 

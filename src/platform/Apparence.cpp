@@ -39,7 +39,12 @@ QDateEdit* Selecteur_Date(QWidget* parent, const char* nom) {
     dtp->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     dtp->setCalendarPopup(true);
     dtp->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-    dtp->calendarWidget()->setLocale(francais);
-    dtp->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+    Preparer_Calendrier(dtp->calendarWidget());
     return dtp;
+}
+
+void Preparer_Calendrier(QCalendarWidget* calendrier) {
+    calendrier->setLocale(QLocale(QLocale::French, QLocale::France));
+    calendrier->setFirstDayOfWeek(Qt::Monday);
+    calendrier->setDateEditEnabled(false);
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QCalendarWidget;
 class QDateEdit;
 class QLabel;
 class QWidget;
@@ -20,3 +21,8 @@ void Placer_Twips(QWidget* controle, int gauche, int haut, int largeur, int haut
 // Sélecteur de date des dialogues de période : calendrier surgissant en français,
 // jj/mm/aaaa, années de l'appareil seulement (2000 + colonne 6).
 QDateEdit* Selecteur_Date(QWidget* parent, const char* nom);
+
+// Calendrier en français, semaine du lundi. Sans le petit éditeur que Qt ouvre quand on tape
+// des chiffres : détruit avant d'avoir validé (fenêtre fermée aussitôt), il fuit (Qt 6.4).
+// Le jour se choisit à la souris et aux flèches.
+void Preparer_Calendrier(QCalendarWidget* calendrier);

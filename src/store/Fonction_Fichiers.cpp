@@ -10,6 +10,7 @@
 #include "store/Validite.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <cmath>
@@ -65,7 +66,10 @@ bool Charger_Fichier(QString& chemin) {
         return false;
 
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    // Un tube nommé bloquerait l'ouverture jusqu'à ce qu'un autre programme y écrive, et le
+    // programme ne répondrait plus : seul un fichier ordinaire s'ouvre.
+    const QFileInfo info(chemin);
+    if ((info.exists() && !info.isFile()) || !fichier.open(QIODevice::ReadOnly))
         return refuser(QStringLiteral("Impossible d'ouvrir le fichier : ") + chemin,
                        QStringLiteral("Problème de fichier"), Icone::Aucune);
     plateforme().Sablier(true);

@@ -9,10 +9,13 @@
 #include "support/Telechargement_Genere.h"
 #include "tables/Impression_Tableaux.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -183,4 +186,23 @@ TEST_F(Archive_Ihm, ParcDAppareils) {
     ASSERT_TRUE(visible("frmArchive"));
     EXPECT_TRUE(
         controle<QComboBox>("frmArchive", "Combo_Appareil")->currentText().startsWith(nouveau));
+}
+
+// Des chiffres tapés dans le calendrier, puis la fenêtre fermée aussitôt : le petit éditeur
+// de date de Qt ne s'ouvre pas (détruit avant d'avoir validé, il fuyait).
+TEST_F(Archive_Ihm, DesChiffresTapesDansLeCalendrierNOuvrentPasDEditeur) {
+    Archive(base).fusionner(*Telechargement_Genere(QDate(2008, 3, 12)), QStringLiteral("COM 1"));
+    action("mnuArchive")->trigger();
+    auto* calendrier = controle<QCalendarWidget>("frmArchive", "Calendrier");
+    ASSERT_TRUE(calendrier->isEnabled());
+    QWidget* vue = calendrier->findChild<QAbstractItemView*>();
+    ASSERT_TRUE(vue);
+    vue->setFocus();
+    QKeyEvent trois(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, QStringLiteral("3"));
+    QApplication::sendEvent(vue, &trois);
+    // L'éditeur est la seule étiquette du calendrier.
+    for (QLabel* editeur : calendrier->findChildren<QLabel*>())
+        EXPECT_FALSE(editeur->isVisible()) << "éditeur de date ouvert";
+    controle<QPushButton>("frmArchive", "Cmd_Annuler")->click();
+    vider_evenements();
 }

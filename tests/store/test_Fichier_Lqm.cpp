@@ -10,10 +10,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -153,6 +158,30 @@ TEST_F(Fichier_Test, UnFichierRefuseLaisseLesDonneesPrecedentesIntactes) {
         EXPECT_TRUE(M.Donnees_Chargees && Menu_Actif(Menu::mnuSave_As));
         EXPECT_EQ(M.Date_Recuperation, QStringLiteral("12/03/2008"));
     }
+}
+
+// Un tube nommé « .lqm » (rien n'y écrit) : refusé d'emblée. L'ouvrir attendrait un
+// écrivain ; le fil d'à côté en joue un s'il le faut, pour que le test ne reste pas bloqué.
+TEST_F(Fichier_Test, UnTubeEstRefuseSansAttendreQuIlSoitAlimente) {
+    const QString tube = chemin("tube.lqm");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    std::atomic<bool> fini{false};
+    std::thread ecrivain([&] {
+        while (!fini) {
+            const int fd = ::open(QFile::encodeName(tube).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    EXPECT_FALSE(charger(tube));
+    fini = true;
+    ecrivain.join();
+    ASSERT_EQ(plateforme.messages.size(), 1u);
+    EXPECT_EQ(plateforme.messages[0].texte,
+              QStringLiteral("Impossible d'ouvrir le fichier : ") + tube);
 }
 
 // Ce que la lecture tolère : un jeton de cinq caractères en fin de ligne (« 255 » + CR LF),
