@@ -125,7 +125,7 @@ bool Ajouter_Sujet_Pdf(const QString& chemin, const QString& sujet) {
     const qsizetype fin_objet = pdf.indexOf("endobj", objet);
     if (taille.isEmpty() || racine.isEmpty() || info.isEmpty() || objet < 0 || fin_objet < 0)
         return false;
-    // Le dictionnaire d'origine, sujet en plus, sous le même numéro d'objet.
+    // Le dictionnaire que Qt a écrit, sujet en plus, sous le même numéro d'objet.
     QByteArray dictionnaire = pdf.mid(objet + 1, fin_objet - objet - 1);
     const qsizetype fermeture = dictionnaire.lastIndexOf(">>");
     if (fermeture < 0)
