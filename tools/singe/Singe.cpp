@@ -427,7 +427,10 @@ void Singe::pas() {
         geste_modal(modal);
         return;
     }
-    const bool archive_ouverte = Fenetres::instance().Chargee(Id_Fenetre::frmArchive);
+    // Le parc mène aux données archivées par un double-clic : un chargement depuis l'archive
+    // peut suivre dans le même pas.
+    const bool archive_ouverte = Fenetres::instance().Chargee(Id_Fenetre::frmArchive) ||
+                                 Fenetres::instance().Chargee(Id_Fenetre::frmParc);
     const bool temps_ecoule = horloge_.elapsed() >= options_.duree_s * 1000LL;
     frmMain* p = principale();
     if (temps_ecoule && profondeur_ == 1 && !Travail_Long::En_Cours() &&
