@@ -51,6 +51,20 @@ int Lire_Periode_Et_Fichier(const QStringList& arguments, const QString& aide,
     return Lire_Periode_Et_Fichier(parseur, {}, arguments, aide, sans_fichier);
 }
 
+int Lire_Limite(const QCommandLineParser& parseur, const QCommandLineOption& limite,
+                const QString& aide, double& valeur) {
+    if (!parseur.isSet(limite))
+        return -1;
+    bool ok = false;
+    valeur = QString(parseur.value(limite)).replace(u',', u'.').toDouble(&ok);
+    if (!ok || !(valeur >= 30 && valeur <= 140)) // « nan » aussi
+        return Usage(QStringLiteral("L'option --limite attend un niveau de 30 à 140 dB : « %1 » "
+                                    "ne convient pas.")
+                         .arg(parseur.value(limite)),
+                     aide);
+    return -1;
+}
+
 int Lire_Dates(const QCommandLineParser& parseur, const QCommandLineOption& du,
                const QCommandLineOption& au, const QString& aide, QDate& debut, QDate& fin) {
     std::optional<QDate> dates[2];

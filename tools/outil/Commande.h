@@ -53,6 +53,11 @@ int Archiver_Telechargement(const QString& base, const QString& origine);
 // Lit les dates des options --du et --au déjà lues dans « parseur ». Rend -1 si la commande
 // peut continuer, sinon son code de sortie (2 pour une date absente ou qui n'existe pas, 1 pour
 // des dates dans le désordre).
+// Lit l'option --limite (un niveau de 30 à 140 dB, virgule ou point) dans « valeur », qui garde
+// sa valeur par défaut sans elle. Rend -1 si la commande peut continuer, sinon 2 (usage).
+int Lire_Limite(const QCommandLineParser& parseur, const QCommandLineOption& limite,
+                const QString& aide, double& valeur);
+
 int Lire_Dates(const QCommandLineParser& parseur, const QCommandLineOption& du,
                const QCommandLineOption& au, const QString& aide, QDate& debut, QDate& fin);
 

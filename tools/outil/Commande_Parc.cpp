@@ -86,16 +86,8 @@ int Commande_Parc(const QStringList& arguments) {
         return 1;
     }
     double valeur_limite = Limite_Defaut;
-    if (parseur.isSet(limite)) {
-        bool ok = false;
-        valeur_limite = QString(parseur.value(limite)).replace(u',', u'.').toDouble(&ok);
-        if (!ok || !(valeur_limite >= 30 && valeur_limite <= 140))
-            return Usage(
-                QStringLiteral("L'option --limite attend un niveau de 30 à 140 dB : « %1 » "
-                               "ne convient pas.")
-                    .arg(parseur.value(limite)),
-                Aide);
-    }
+    if (const int code = Lire_Limite(parseur, limite, Aide, valeur_limite); code >= 0)
+        return code;
     const QString connexion =
         parseur.isSet(base) ? parseur.value(base) : Lire_Reglages_Archive().connexion;
     // Une vue ne crée pas d'archive : un chemin mal tapé le dit au lieu d'en ouvrir une vide.

@@ -70,16 +70,8 @@ int Commande_Rapport(const QStringList& arguments) {
             return code;
     }
     double valeur_limite = Limite_Defaut;
-    if (parseur.isSet(limite)) {
-        bool ok = false;
-        valeur_limite = QString(parseur.value(limite)).replace(u',', u'.').toDouble(&ok);
-        if (!ok || !(valeur_limite >= 30 && valeur_limite <= 140)) // « nan » aussi
-            return Usage(
-                QStringLiteral("L'option --limite attend un niveau de 30 à 140 dB : « %1 » "
-                               "ne convient pas.")
-                    .arg(parseur.value(limite)),
-                Aide);
-    }
+    if (const int code = Lire_Limite(parseur, limite, Aide, valeur_limite); code >= 0)
+        return code;
     Contenu_Rapport rapport;
     if (depuis_archive) {
         Archive a(parseur.isSet(base) ? parseur.value(base) : Lire_Reglages_Archive().connexion);
