@@ -86,9 +86,7 @@ frmArchive::frmArchive() : Fenetre_Base(Id_Fenetre::frmArchive) {
     Placer_Twips(Label_Couverture, 120, 4800, 8760, 900);
 
     Label_Base = Creer<QLabel>(this, "Label_Base");
-    QFont petite = Label_Base->font();
-    petite.setPointSize(7);
-    Label_Base->setFont(petite);
+    Petite_Mention(Label_Base);
     Placer_Twips(Label_Base, 120, 5760, 8760, 285);
 
     Cmd_Ok = Creer<QPushButton>(this, "Cmd_Ok", QStringLiteral("Ok"));

@@ -65,9 +65,7 @@ frmParc::frmParc() : Fenetre_Base(Id_Fenetre::frmParc) {
         QStringLiteral("Double-cliquez sur un appareil pour ouvrir ses données archivées"));
     Placer_Twips(Table_Parc, 120, 540, 16560, 6600);
     Label_Base = Creer<QLabel>(this, "Label_Base");
-    QFont petite = Label_Base->font();
-    petite.setPointSize(7);
-    Label_Base->setFont(petite);
+    Petite_Mention(Label_Base);
     Placer_Twips(Label_Base, 120, 7200, 16560, 285);
 
     Cmd_Csv = Creer<QPushButton>(this, "Cmd_Csv", QStringLiteral("CSV"));

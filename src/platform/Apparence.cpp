@@ -26,6 +26,12 @@ void Titre_Centre(QLabel* etiquette) {
     etiquette->setFont(gras);
 }
 
+void Petite_Mention(QLabel* etiquette) {
+    QFont petite = etiquette->font();
+    petite.setPointSize(7);
+    etiquette->setFont(petite);
+}
+
 void Placer_Twips(QWidget* controle, int gauche, int haut, int largeur, int hauteur) {
     controle->setGeometry(Twips_En_Pixels(gauche), Twips_En_Pixels(haut), Twips_En_Pixels(largeur),
                           Twips_En_Pixels(hauteur));

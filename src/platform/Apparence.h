@@ -14,6 +14,8 @@ inline const QColor Couleur_Fond(197, 207, 237);
 void Appliquer_Apparence(QWidget* fenetre);
 // En-tête d'une fenêtre : centré, en gras.
 void Titre_Centre(QLabel* etiquette);
+// Une mention discrète en petits caractères (la base d'archive ouverte).
+void Petite_Mention(QLabel* etiquette);
 
 // Place un contrôle à une position donnée en twips (gauche, haut, largeur, hauteur).
 void Placer_Twips(QWidget* controle, int gauche, int haut, int largeur, int hauteur);
