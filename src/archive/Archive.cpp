@@ -20,9 +20,11 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 
@@ -65,12 +67,17 @@ QString valeurs_parametres(const std::int16_t* l) {
     return v.join(u',');
 }
 
+// Chaque fusion l'écrit : 2 560 nombres mis bout à bout sans une chaîne pour chacun.
 QString texte_config(const Tableau<Nb_Elements_Config>& config) {
-    QStringList v;
-    v.reserve(Nb_Elements_Config);
-    for (int i = 1; i <= Nb_Elements_Config; ++i)
-        v << QString::number(config(i));
-    return v.join(u',');
+    std::string texte;
+    texte.reserve(Nb_Elements_Config * 7);
+    char nombre[8];
+    for (int i = 1; i <= Nb_Elements_Config; ++i) {
+        if (i > 1)
+            texte += ',';
+        texte.append(nombre, std::to_chars(nombre, nombre + sizeof nombre, config(i)).ptr);
+    }
+    return QString::fromLatin1(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 
 Minute minute_horodatage(Horodatage h) {
@@ -652,7 +659,6 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
     // Ce que chaque table reçoit : les comptes de l'appareil suivent.
     std::array<std::int64_t, 3> ajoutes{};
     std::vector<Recu> recus;
-    recus.reserve(Nb_Lignes_Leq);
     for (int i = 1; i <= Nb_Lignes_Leq; ++i) {
         const std::int16_t* l = contenu.Tab_Leq.ligne(i);
         if (!Ligne_Mesure_Valide(l))
@@ -840,9 +846,16 @@ namespace {
 
 void remplir_config(Tableau<Nb_Elements_Config>& config, const QByteArray& texte) {
     config.remplir(0);
-    const QList<QByteArray> valeurs = texte.split(',');
-    for (int i = 0; i < std::min<int>(Nb_Elements_Config, valeurs.size()); ++i)
-        config(i + 1) = static_cast<std::int16_t>(valeurs[i].toInt());
+    // Comme split(',') puis toInt(), sans une copie par élément.
+    qsizetype debut = 0;
+    for (int i = 1; i <= Nb_Elements_Config && debut <= texte.size(); ++i) {
+        qsizetype virgule = texte.indexOf(',', debut);
+        if (virgule < 0)
+            virgule = texte.size();
+        config(i) = static_cast<std::int16_t>(
+            QByteArray::fromRawData(texte.constData() + debut, virgule - debut).toInt());
+        debut = virgule + 1;
+    }
 }
 
 } // namespace
@@ -1037,8 +1050,19 @@ bool Archive::bilans_nuits(qint64 appareil, Horodatage premier, Horodatage derni
     }
     r.q.finish();
     const Statistiques s = Calculer_Leq15(d, 1000);
+    // Seules les nuits qui ont des valeurs : une année abîmée (2099 au milieu de 2008) ne
+    // fait pas parcourir un siècle de nuits vides.
+    std::vector<std::int64_t> soirs;
+    for (const Valeur_Leq& v : d.leq1) {
+        const std::int64_t soir = Jour_De(v.minute - 720);
+        if (soirs.empty() || soirs.back() != soir)
+            soirs.push_back(soir);
+    }
     QStringList lignes;
-    for (QDate soir = de; soir <= a; soir = soir.addDays(1)) {
+    for (const std::int64_t jour : soirs) {
+        const QDate soir = QDate(2000, 1, 1).addDays(jour);
+        if (soir < de || soir > a)
+            continue;
         const Nuit n = Bilan_Nuit(d, s, soir);
         if (n.minutes_mesurees == 0)
             continue;
