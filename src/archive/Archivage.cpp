@@ -8,10 +8,14 @@
 #include "tables/Periode.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSettings>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace {
 // Le programme et lqm-outil lisent les mêmes réglages, quel que soit leur nom d'application.
@@ -45,10 +49,20 @@ QString Texte_Bilan(const Bilan_Fusion& b) {
 namespace {
 
 // Une fusion à la fois, hors du fil de l'interface : une base lente (PostgreSQL au bout du
-// réseau) ne retarde pas l'affichage des données téléchargées.
+// réseau) ne retarde pas l'affichage des données téléchargées. Chaque fil attend celui
+// d'avant : les fusions gardent l'ordre des téléchargements sans que l'interface attende.
 std::thread& fil_archivage() {
     static std::thread fil;
     return fil;
+}
+std::atomic<int>& fusions_en_cours() {
+    static std::atomic<int> n{0};
+    return n;
+}
+// Ce qui attend la fin des fusions ; touché par le fil de l'interface seulement.
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>>& suites() {
+    static std::vector<std::pair<QPointer<QObject>, std::function<void()>>> liste;
+    return liste;
 }
 
 void signaler_bilan(const Bilan_Fusion& bilan) {
@@ -75,30 +89,61 @@ void signaler_bilan(const Bilan_Fusion& bilan) {
             QStringLiteral("Archive de l'appareil %1").arg(bilan.numero_serie), Icone::Exclamation);
 }
 
+void lancer_suites() {
+    if (Archivage_En_Cours())
+        return;
+    Attendre_Archivage(); // le dernier fil finit ; rien à attendre
+    for (auto& [contexte, suite] : std::exchange(suites(), {}))
+        if (contexte)
+            suite();
+}
+
 } // namespace
 
 void Archiver_Magasin(const QString& origine) {
     const Reglages_Archive reglages = Lire_Reglages_Archive();
     if (!reglages.actif)
         return;
-    Attendre_Archivage(); // dans l'ordre des téléchargements
     std::shared_ptr<const Contenu_Lqm> contenu = Copie_Contenu(Magasin());
-    fil_archivage() = std::thread([contenu, origine, connexion = reglages.connexion] {
+    ++fusions_en_cours();
+    std::thread precedent = std::move(fil_archivage());
+    fil_archivage() = std::thread([precedent = std::move(precedent), contenu, origine,
+                                   connexion = reglages.connexion]() mutable {
+        if (precedent.joinable())
+            precedent.join(); // dans l'ordre des téléchargements
         Bilan_Fusion bilan;
         {
             Archive archive(connexion);
             bilan = archive.fusionner(*contenu, origine);
         }
-        // Le message, s'il y en a un, vient du fil de l'interface.
+        --fusions_en_cours();
+        // Le message, s'il y en a un, vient du fil de l'interface, puis ce qui attendait.
         if (auto* application = QCoreApplication::instance())
             QMetaObject::invokeMethod(
-                application, [bilan] { signaler_bilan(bilan); }, Qt::QueuedConnection);
+                application,
+                [bilan] {
+                    signaler_bilan(bilan);
+                    lancer_suites();
+                },
+                Qt::QueuedConnection);
     });
 }
 
 void Attendre_Archivage() {
     if (fil_archivage().joinable())
         fil_archivage().join();
+}
+
+bool Archivage_En_Cours() {
+    return fusions_en_cours() > 0;
+}
+
+void Apres_Archivage(QObject* contexte, std::function<void()> suite) {
+    if (!Archivage_En_Cours()) {
+        suite();
+        return;
+    }
+    suites().emplace_back(contexte, std::move(suite));
 }
 
 namespace {

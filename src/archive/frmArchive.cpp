@@ -115,7 +115,22 @@ void frmArchive::Form_Load() {
     Fermer_Fenetres();
     Drapeaux().Ouvert_frmArchive = true;
     Deplacer_Origine();
-    Attendre_Archivage(); // le dernier téléchargement y est
+    // Le dernier téléchargement doit y être : s'il s'archive encore, la fenêtre le dit et
+    // lit l'archive ensuite, sans figer le programme.
+    if (Archivage_En_Cours()) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{Calendrier, Cmd_Ok, Cmd_Rapport, Date_Fin})
+            w->setEnabled(false);
+        Label_Couverture->setText(Texte_Archivage_En_Cours);
+        Rendre_Visible();
+    }
+    Apres_Archivage(this, [this] {
+        if (Fenetres::instance().Fenetre(Id_Fenetre::frmArchive) == this)
+            Lire_Archive();
+    });
+}
+
+void frmArchive::Lire_Archive() {
     archive_ = std::make_unique<Archive>(Lire_Reglages_Archive().connexion);
     plateforme().Sablier(true);
     const bool ouverte = archive_->ouvrir();

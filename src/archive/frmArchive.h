@@ -32,6 +32,7 @@ public:
 
 private:
     QString numero() const;
+    void Lire_Archive();
 
     std::unique_ptr<Archive> archive_;
     std::vector<Appareil_Archive> appareils_;

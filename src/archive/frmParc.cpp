@@ -84,7 +84,20 @@ void frmParc::Form_Load() {
     Fermer_Fenetres();
     Drapeaux().Ouvert_frmParc = true;
     Deplacer_Origine();
-    Attendre_Archivage(); // le dernier téléchargement y est
+    // Le dernier téléchargement doit y être : s'il s'archive encore, la fenêtre le dit et
+    // lit l'archive ensuite, sans figer le programme.
+    if (Archivage_En_Cours()) {
+        Label_Titre->setText(Texte_Archivage_En_Cours);
+        Cmd_Csv->setEnabled(false);
+        Rendre_Visible();
+    }
+    Apres_Archivage(this, [this] {
+        if (Fenetres::instance().Fenetre(Id_Fenetre::frmParc) == this)
+            Lire_Archive();
+    });
+}
+
+void frmParc::Lire_Archive() {
     aujourdhui_ = QDate::currentDate();
     const auto [du, au] = Periode_Parc_Defaut(aujourdhui_);
     Archive archive(Lire_Reglages_Archive().connexion);

@@ -23,6 +23,8 @@ public:
     void Cmd_Fermer_Click();
 
 private:
+    void Lire_Archive();
+
     std::vector<Ligne_Parc> lignes_;
     QDate aujourdhui_;
     QLabel* Label_Titre = nullptr;

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTextCharFormat>
 
@@ -205,4 +207,61 @@ TEST_F(Archive_Ihm, DesChiffresTapesDansLeCalendrierNOuvrentPasDEditeur) {
         EXPECT_FALSE(editeur->isVisible()) << "éditeur de date ouvert";
     controle<QPushButton>("frmArchive", "Cmd_Annuler")->click();
     vider_evenements();
+}
+
+// Un téléchargement qui s'archive encore (la base est tenue par un autre programme) : les
+// fenêtres de l'archive s'ouvrent sans attendre, le disent, et se remplissent ensuite ; une
+// fenêtre fermée entre-temps ne revient pas.
+TEST_F(Archive_Ihm, UneFusionLenteNeFigePasLesFenetresDeLArchive) {
+    ASSERT_TRUE(Archive(base).ouvrir());
+    QSqlDatabase verrou =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("verrou"));
+    verrou.setDatabaseName(base);
+    ASSERT_TRUE(verrou.open());
+    auto tenir = [&] { ASSERT_TRUE(QSqlQuery(verrou).exec(QStringLiteral("BEGIN EXCLUSIVE"))); };
+    auto lacher = [&] {
+        ASSERT_TRUE(QSqlQuery(verrou).exec(QStringLiteral("COMMIT")));
+        Attendre_Archivage();
+        vider_evenements();
+    };
+    auto archiver = [](int jour) {
+        Recopier_Contenu(*Telechargement_Genere(QDate(2008, 3, jour)), Magasin());
+        Archiver_Magasin(QStringLiteral("COM 1"));
+    };
+
+    tenir();
+    archiver(12);
+    action("mnuArchive")->trigger();
+    ASSERT_TRUE(visible("frmArchive"));
+    EXPECT_TRUE(Archivage_En_Cours());
+    EXPECT_FALSE(controle<QPushButton>("frmArchive", "Cmd_Ok")->isEnabled());
+    EXPECT_EQ(controle<QLabel>("frmArchive", "Label_Couverture")->text(), Texte_Archivage_En_Cours);
+    lacher();
+    ASSERT_TRUE(visible("frmArchive"));
+    EXPECT_EQ(controle<QComboBox>("frmArchive", "Combo_Appareil")->count(), 1);
+    EXPECT_TRUE(controle<QPushButton>("frmArchive", "Cmd_Ok")->isEnabled());
+
+    // Deux téléchargements à la suite : archivés dans l'ordre, le parc attend les deux.
+    tenir();
+    archiver(15);
+    archiver(20);
+    action("mnuParc")->trigger();
+    EXPECT_FALSE(chargee("frmArchive"));
+    ASSERT_TRUE(visible("frmParc"));
+    EXPECT_EQ(controle<QLabel>("frmParc", "Label_Titre")->text(), Texte_Archivage_En_Cours);
+    EXPECT_EQ(controle<QTableWidget>("frmParc", "Table_Parc")->rowCount(), 0);
+    lacher();
+    EXPECT_EQ(controle<QTableWidget>("frmParc", "Table_Parc")->rowCount(), 1);
+    EXPECT_EQ(Archive(base).appareils()[0].nb_telechargements, 3);
+
+    // Fermée avant la fin : elle ne se rouvre pas quand la fusion finit.
+    tenir();
+    ++Magasin().Tab_Leq(1, 7);
+    Archiver_Magasin(QStringLiteral("COM 1"));
+    action("mnuArchive")->trigger();
+    controle<QPushButton>("frmArchive", "Cmd_Annuler")->click();
+    lacher();
+    EXPECT_FALSE(chargee("frmArchive"));
+    verrou = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("verrou"));
 }
