@@ -38,6 +38,7 @@
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
@@ -571,10 +572,12 @@ void Singe::cliquer(QWidget* cible, bool double_clic) {
     ++compte_gestes_[geste];
     Noter(geste + u' ' + nom_de(cible));
     const QPoint point = recepteur->mapTo(fenetre, local);
+    const int avant = std::exchange(impression_du_geste_, double_clic ? 0 : -1);
     if (double_clic)
         QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, point);
     else
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, point);
+    impression_du_geste_ = avant;
 }
 
 void Singe::cliquer_au_hasard() {
@@ -803,6 +806,14 @@ std::optional<QString> Singe::Repondre_Enregistrer(const QString& extension) {
 }
 
 std::unique_ptr<Imprimante> Singe::Repondre_Imprimante(const QString& document, bool paysage) {
+    // Le premier clic d'un double-clic sur un bouton d'impression ouvre le dialogue, modal :
+    // le second tombe sur lui, pas sur le bouton.
+    if (impression_du_geste_ == 1) {
+        Noter(QStringLiteral("second clic sur le dialogue d'impression de « %1 »").arg(document));
+        return nullptr;
+    }
+    if (impression_du_geste_ == 0)
+        impression_du_geste_ = 1;
     const int t = static_cast<int>(hasard(100));
     if (t < 30) {
         Noter(QStringLiteral("dialogue d'impression de « %1 » : Annuler").arg(document));

@@ -121,6 +121,9 @@ private:
     int sessions_ = 0;
     int sauvegardes_ = 0;
     int impressions_ = 0;
+    // Pendant un double-clic : 0, puis 1 une fois le dialogue d'impression ouvert ; -1 hors
+    // d'un double-clic.
+    int impression_du_geste_ = -1;
     std::map<QString, int> compte_gestes_;
 
     // Chien de garde : le fil principal bat ; un silence trop long est une faute.
