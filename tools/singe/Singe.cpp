@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTabBar>
@@ -413,9 +414,13 @@ void Singe::pas() {
     // Un geste peut lancer un travail long qui laisse passer les événements : le pas
     // suivant arrive alors pendant ce travail, comme le clic d'un utilisateur. Trois niveaux
     // suffisent à tout croiser sans épuiser la pile.
-    // Plus bas, seule une boîte modale est encore fermée, pour que tout puisse remonter.
+    // Plus bas, seule une boîte modale ou une liste surgissante est encore fermée, pour que
+    // tout puisse remonter.
+    // Une liste surgissante (le mois d'un calendrier) tient aussi sa propre boucle : elle se
+    // ferme comme une boîte, sinon le singe reste pris dedans.
     QWidget* modal = QApplication::activeModalWidget();
-    if (profondeur_ >= 8 || (profondeur_ >= 3 && !modal))
+    QWidget* surgissante = QApplication::activePopupWidget();
+    if (profondeur_ >= 8 || (profondeur_ >= 3 && !modal && !surgissante))
         return;
     ++profondeur_;
     ++numero_pas_;
@@ -425,7 +430,16 @@ void Singe::pas() {
         --profondeur_;
     });
     if (profondeur_ > 3) {
-        geste_modal(modal);
+        if (surgissante) {
+            Noter(QStringLiteral("Échap dans la liste surgissante"));
+            const QPointer<QWidget> liste = surgissante;
+            if (QWindow* w = liste->windowHandle())
+                QTest::keyClick(w, Qt::Key_Escape);
+            if (liste && liste->isVisible())
+                liste->close();
+        } else {
+            geste_modal(modal);
+        }
         return;
     }
     // Le parc mène aux données archivées par un double-clic : un chargement depuis l'archive
