@@ -610,20 +610,26 @@ Bilan_Fusion Archive::fusionner(const Contenu_Lqm& contenu, const QString& origi
             apportes[recus[i].cle].push_back(i);
         std::vector<bool> a_ajouter(recus.size(), false);
         for (const auto& [cle, lignes] : apportes) {
-            // Chaque valeur apportée s'apparie au plus à une valeur de l'archive.
-            std::vector<QString> restantes = connus[cle];
+            // Chaque valeur apportée s'apparie au plus à une valeur de l'archive. Comptées par
+            // valeur : des milliers de lignes au même instant (octets abîmés) restent linéaires.
+            const std::vector<QString>& archivees = connus[cle];
+            std::unordered_map<QString, std::size_t> restantes;
+            for (const QString& v : archivees)
+                ++restantes[v];
+            std::size_t nb_restantes = archivees.size();
             std::vector<std::size_t> nouvelles;
             for (const std::size_t i : lignes) {
-                const auto pareille =
-                    std::find(restantes.begin(), restantes.end(), recus[i].valeur);
-                if (pareille != restantes.end())
-                    restantes.erase(pareille);
-                else
+                const auto pareille = restantes.find(recus[i].valeur);
+                if (pareille != restantes.end() && pareille->second > 0) {
+                    --pareille->second;
+                    --nb_restantes;
+                } else {
                     nouvelles.push_back(i);
+                }
             }
             b.presents += static_cast<std::int64_t>(lignes.size() - nouvelles.size());
             // L'archive a une valeur que ce téléchargement n'a pas : elle garde les siennes.
-            if (!restantes.empty())
+            if (nb_restantes > 0)
                 b.conflits += static_cast<std::int64_t>(nouvelles.size());
             else
                 for (const std::size_t i : nouvelles)
