@@ -141,4 +141,31 @@ void BM_Archivage_Apres_Telechargement(benchmark::State& state) {
 }
 BENCHMARK(BM_Archivage_Apres_Telechargement)->Unit(benchmark::kMillisecond)->Iterations(50);
 
+// Octets abîmés : les 8192 valeurs Leq au même instant, revues dans l'ordre inverse. Chaque
+// valeur reçue s'apparie à une valeur archivée (la fusion ne doit pas être quadratique).
+void BM_Fusion_8192_Valeurs_Au_Meme_Instant(benchmark::State& state) {
+    auto premier = std::make_unique<Contenu_Lqm>();
+    premier->Tab_Leq.remplir(255);
+    premier->Tab_Evenements.remplir(255);
+    premier->Tab_Parametres.remplir(255);
+    auto inverse = std::make_unique<Contenu_Lqm>(*premier);
+    for (int i = 1; i <= Nb_Lignes_Leq; ++i)
+        for (Contenu_Lqm* c : {premier.get(), inverse.get()}) {
+            const int n = c == premier.get() ? i : Nb_Lignes_Leq + 1 - i;
+            const std::int16_t ligne[8] = {
+                30, 22, 12, 1, 3, 8, std::int16_t(n % 100), std::int16_t(n / 100)};
+            std::copy(ligne, ligne + 8, c->Tab_Leq.ligne(i));
+        }
+    for (auto _ : state) {
+        state.PauseTiming();
+        Archive a(QStringLiteral(":memory:"));
+        a.fusionner(*premier, QStringLiteral("COM 1"));
+        state.ResumeTiming();
+        const Bilan_Fusion b = a.fusionner(*inverse, QStringLiteral("COM 1"));
+        if (!b.reussie() || b.presents != Nb_Lignes_Leq)
+            state.SkipWithError("valeurs non appariées");
+    }
+}
+BENCHMARK(BM_Fusion_8192_Valeurs_Au_Meme_Instant)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 } // namespace
