@@ -65,9 +65,9 @@ void BM_Classement_Tout(benchmark::State& state) {
         M.Tab_Parametres = donnees().Tab_Parametres;
         M.Abandon = false;
         state.ResumeTiming();
-        Classement_Leq();
-        Classement_Evenements();
-        Classement_Parametres();
+        Classement_Leq(M);
+        Classement_Evenements(M);
+        Classement_Parametres(M);
         benchmark::DoNotOptimize(M.Tab_Leq.ligne(1));
     }
 }

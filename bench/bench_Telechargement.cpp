@@ -5,6 +5,7 @@
 #include "store/Declarations.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -16,11 +17,17 @@ void BM_Apres_Reception(benchmark::State& state) {
     for (auto _ : state) {
         M.Abandon = false;
         Etat_Progression() = Etat_Attente_Au_Chargement();
-        Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), M,
+        // Comme le téléchargement : décodé et trié à part, puis recopié dans le magasin.
+        auto recu = std::make_unique<Declarations>();
+        Decoder_Image(reinterpret_cast<const std::uint8_t*>(image.constData()), *recu,
                       {[] {}, [] { Progression(); }, [] { return Magasin().Abandon; }});
-        Classement_Leq();
-        Classement_Evenements();
-        Classement_Parametres();
+        Classement_Leq(*recu);
+        Classement_Evenements(*recu);
+        Classement_Parametres(*recu);
+        M.Tab_Leq = recu->Tab_Leq;
+        M.Tab_Evenements = recu->Tab_Evenements;
+        M.Tab_Config = recu->Tab_Config;
+        M.Tab_Parametres = recu->Tab_Parametres;
         M.Donnees_Chargees = true;
         benchmark::DoNotOptimize(M.Tab_Leq.ligne(1));
     }

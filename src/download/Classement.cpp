@@ -151,14 +151,14 @@ void Classer_Table(std::int16_t* lignes, std::size_t nb_lignes, std::size_t colo
     }
 }
 
-void Classement_Leq() {
-    Classer_Table(Magasin().Tab_Leq, true, rappels_du_programme());
+void Classement_Leq(Declarations& M) {
+    Classer_Table(M.Tab_Leq, true, rappels_du_programme());
 }
 
-void Classement_Evenements() {
-    Classer_Table(Magasin().Tab_Evenements, true, rappels_du_programme());
+void Classement_Evenements(Declarations& M) {
+    Classer_Table(M.Tab_Evenements, true, rappels_du_programme());
 }
 
-void Classement_Parametres() {
-    Classer_Table(Magasin().Tab_Parametres, false, rappels_du_programme());
+void Classement_Parametres(Declarations& M) {
+    Classer_Table(M.Tab_Parametres, false, rappels_du_programme());
 }

@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <functional>
 
-// Validation puis tri par date et heure des trois tables d'enregistrements, en place.
-// S'arrête à la fin de la passe en cours quand Abandon est levé.
-void Classement_Leq();
-void Classement_Evenements();
-void Classement_Parametres();
+struct Declarations;
+
+// Validation puis tri par date et heure des trois tables d'enregistrements de « M », en
+// place, avec la progression et les événements du programme. S'arrête à la fin de la passe
+// en cours quand l'Abandon du magasin est levé.
+void Classement_Leq(Declarations& M);
+void Classement_Evenements(Declarations& M);
+void Classement_Parametres(Declarations& M);
 
 // Le tri lui-même, sur une table de taille quelconque.
 //

@@ -14,6 +14,7 @@
 #include <QScopeGuard>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -180,19 +181,26 @@ void Telechargement() {
     Etat_Progression().ProgressBar_Transmission = std::floor(Max_Transmission) - 1;
     Progression();
 
+    // Décodé et trié à part : un arrêt en chemin laisse les tables du magasin telles
+    // qu'elles étaient, jamais à moitié remplacées.
     const auto* image = reinterpret_cast<const std::uint8_t*>(tampon.constData());
-    if (!Decoder_Image(image, M, {Evenements_Espaces(), [] { Progression(); }, abandon}))
+    auto recu = std::make_unique<Declarations>();
+    if (!Decoder_Image(image, *recu, {Evenements_Espaces(), [] { Progression(); }, abandon}))
         return;
-    Classement_Leq();
+    Classement_Leq(*recu);
     if (M.Abandon)
         return;
-    Classement_Evenements();
+    Classement_Evenements(*recu);
     if (M.Abandon)
         return;
-    Classement_Parametres();
+    Classement_Parametres(*recu);
     if (M.Abandon)
         return;
 
+    M.Tab_Leq = recu->Tab_Leq;
+    M.Tab_Evenements = recu->Tab_Evenements;
+    M.Tab_Config = recu->Tab_Config;
+    M.Tab_Parametres = recu->Tab_Parametres;
     M.Donnees_Chargees = true;
     Activer_Menu(Menu::mnuSave_As, true);
     const QDateTime maintenant = QDateTime::currentDateTime();

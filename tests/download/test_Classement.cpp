@@ -95,12 +95,12 @@ TEST(Classement, LesTablesDuMagasinAvecLeursReglesEtLeurProgression) {
     auto& M = Magasin();
     M.reinitialiser();
     std::mt19937 alea(7);
-    auto essayer = [&](auto& tableau, std::size_t l, std::size_t c, bool t78, void (*classer_m)(),
-                       int pas) {
+    auto essayer = [&](auto& tableau, std::size_t l, std::size_t c, bool t78,
+                       void (*classer_m)(Declarations&), int pas) {
         const Table t = table_au_hasard(alea, l, c, 2);
         std::copy(t.cellules.begin(), t.cellules.end(), tableau.ligne(1));
         const int avant = M.Pas_Progression;
-        classer_m();
+        classer_m(M);
         EXPECT_EQ(M.Pas_Progression - avant, pas) << l;
         const auto attendu = classer(t, t78, Classer_Litteral).first;
         EXPECT_TRUE(std::equal(attendu.begin(), attendu.end(), tableau.ligne(1))) << l;

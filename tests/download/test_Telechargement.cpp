@@ -5,6 +5,7 @@
 #include "download/Telechargement.h"
 #include "shell/Etat_Principal.h"
 #include "store/Declarations.h"
+#include "store/Fichier_Lqm.h"
 #include "support/Liaison_Comptee.h"
 #include "support/Plateforme_Scriptee.h"
 #include "support/Simulateur.h"
@@ -149,11 +150,14 @@ TEST_F(Telechargement_Test, LeTransfertSInterromptEnPleineReception) {
     }
 }
 
-// Annulé au premier pas du décodage, ou au dernier pas du tri des paramètres (1 + 37 pas
-// de décodage + 80 + 40 + 10 de tri) : rien n'est marqué chargé.
+// Annulé au premier pas du décodage, au milieu du tri des valeurs Leq ou au dernier pas du
+// tri des paramètres (1 + 37 pas de décodage + 80 + 40 + 10 de tri) : rien n'est marqué
+// chargé, et les tables du magasin restent celles d'avant, pas à moitié remplacées.
 TEST_F(Telechargement_Test, AnnulerPendantLeDecodageOuALaFinDuDernierTriNeChargeRien) {
-    for (const int arret : {2, 1 + 37 + 130}) {
+    for (const int arret : {2, 1 + 37 + 40, 1 + 37 + 130}) {
         Magasin().reinitialiser();
+        Ranger_Image(Generer_Image({9}), Magasin());
+        const auto avant = Copie_Contenu(Magasin());
         Etat_Progression() = Etat_Attente_Au_Chargement();
         Simulateur simulateur({"--rapide"});
         int pas = 0;
@@ -167,6 +171,9 @@ TEST_F(Telechargement_Test, AnnulerPendantLeDecodageOuALaFinDuDernierTriNeCharge
         EXPECT_FALSE(M.Donnees_Chargees) << arret;
         EXPECT_FALSE(Menu_Actif(Menu::mnuSave_As)) << arret;
         EXPECT_TRUE(M.Date_Recuperation.isEmpty()) << arret;
+        EXPECT_TRUE(M.Tab_Leq == avant->Tab_Leq && M.Tab_Evenements == avant->Tab_Evenements &&
+                    M.Tab_Config == avant->Tab_Config && M.Tab_Parametres == avant->Tab_Parametres)
+            << arret;
     }
 }
 
